@@ -1,0 +1,12 @@
+# cmake -DSRC=<data folder> -DDEST=<program folder> -P CopyData.cmake
+file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/*")
+foreach(f IN LISTS files)
+    if(f STREQUAL "CMakeLists.txt")
+        continue()
+    endif()
+    if(NOT EXISTS "${DEST}/${f}" OR "${SRC}/${f}" IS_NEWER_THAN "${DEST}/${f}")
+        get_filename_component(dir "${DEST}/${f}" DIRECTORY)
+        file(MAKE_DIRECTORY "${dir}")
+        file(COPY "${SRC}/${f}" DESTINATION "${dir}")
+    endif()
+endforeach()

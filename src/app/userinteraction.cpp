@@ -1,0 +1,14 @@
+#include "app/userinteraction.h"
+
+#include <exception>
+
+bool runStep(UserInteraction &ui, const QString &name, const std::function<void()> &step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception &) {
+    } catch (...) {
+    }
+    ui.message(Msg::exceptionText(name), Msg::Warning, Msg::Ok);
+    return false;
+}

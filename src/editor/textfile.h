@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// How a document's text is stored on disk, so that it can be written back the
+// way it was read: a file opened and saved without edits gives back the same
+// bytes.
+struct TextFormat {
+    enum class Encoding { Utf8, Windows1252 };
+    enum class LineEnd { CrLf, Lf, Cr };
+    Encoding encoding = Encoding::Utf8;
+    bool byteOrderMark = false;
+    LineEnd lineEnd = LineEnd::CrLf; // what the file used (first line end found)
+};
+
+struct TextFile {
+    QString text; // line ends as stored in the file
+    TextFormat format;
+};
+
+// Decodes bytes: UTF-8 when they are valid UTF-8 (with or without BOM),
+// otherwise Windows-1252.
+TextFile decodeText(const QByteArray &bytes);
+
+// Encodes text in the given encoding. Characters Windows-1252 cannot hold are
+// written as HTML numeric character references ("&#8364;") so nothing is lost.
+QByteArray encodeText(const QString &text, const TextFormat &format);
+
+// Converts every line end of `text` (CR LF, LF or CR) to the given one.
+QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd);
+
+// Reads a whole file. Returns false and sets `error` when it cannot be read.
+bool readTextFile(const QString &path, TextFile &out, QString *error = nullptr);
+
+// Writes a whole file safely: the bytes go to a temporary file beside the
+// target, which then replaces the target. When anything fails the target is
+// left untouched and `error` says why.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Windows-1252 conversions of single characters (codes 128 to 159 differ from
+// Latin-1: 153 is U+2122).
+QChar windows1252ToUnicode(unsigned char code);
+// The Windows-1252 code of a character, or -1 when it has none.
+int unicodeToWindows1252(QChar ch);

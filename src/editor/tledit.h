@@ -1,0 +1,182 @@
+#pragma once
+
+#include "editor/textfile.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class TagLexer;
+
+// The syntax-colouring editor used for the document (`WebPage`) and the
+// scratch pad (`SpareEditor`), over QScintilla.
+//
+// Positions: lines count from 1, columns (characters) from 0.
+//
+// The selection is read into and applied from four cached values: `startLine`
+// and `startPos` are the anchor (where the selection began), `endLine` and
+// `endPos` the caret. `readSelection` fills them from the control,
+// `applySelection` selects what they say (start = end is a bare caret).
+//
+// Inserted text may separate lines with CR, LF or CR LF; the editor turns each
+// into a line break of the document's own kind.
+class TLEdit : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit TLEdit(QWidget *parent = nullptr);
+    ~TLEdit() override;
+
+    // --- Text -------------------------------------------------------------
+    // text() and setText() of QsciScintilla; setting empty text equals clearAll.
+    void setText(const QString &text) override;
+    int textLength() const; // characters
+    int lineCount() const;
+    int lineLength(int line) const;      // characters, without the line end
+    QString getLineText(int line) const; // clamped to 1 .. lineCount; no line end
+    void clearAll();
+
+    // --- Cached selection ---------------------------------------------------
+    int startLine = 1;
+    int startPos = 0;
+    int endLine = 1;
+    int endPos = 0;
+    void readSelection();
+    void applySelection();
+
+    // Scroll position: first visible line (from 1) and horizontal offset.
+    int firstVisibleLine() const;
+    void setFirstVisibleLine(int line);
+    int firstVisiblePos() const;
+    void setFirstVisiblePos(int pos);
+
+    int selLength() const; // characters
+    QString getSelText() const;
+    // As getSelText, but an empty selection is first widened to the end of
+    // the caret's line.
+    QString getSelTextOrLineRest();
+    void replaceSel(const QString &text);
+    void insertAt(int line, int column, const QString &text); // clamped
+    void appendText(const QString &text);
+
+    // --- Edit commands ----------------------------------------------------------
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+    void deleteSel();
+    void selectAllText();
+    void duplicateSel(); // duplicates the selection, or the caret's line
+    void undoEdit();
+    void redoEdit();
+    // Undo depth the control aims for (100 for the document, 50 for the pad).
+    void setUndoDepth(int depth);
+    int undoDepth() const;
+
+    // --- Search -------------------------------------------------------------------
+    void showFindDialog();
+    void showReplaceDialog();
+    void findNext();
+    void showGoToLineDialog();
+    void setSearchText(const QString &text);  // at most 125 characters kept
+    void setReplaceText(const QString &text); // at most 125 characters kept
+    QString searchTextValue() const;
+    QString replaceTextValue() const;
+    bool matchCase() const;
+    void setMatchCase(bool on);
+    // Finds the next occurrence after the control's selection; 1 when found,
+    // the match becoming the control's selection, else 0.
+    int searchText(const QString &text);
+    // Searches from the position in the cached selection (its end), without
+    // touching the control's selection or caret; 1 when found, the match's
+    // start and end written into the cached selection, else 0.
+    int locateText(const QString &text);
+    // Replaces every occurrence; returns how many.
+    int replaceAll(const QString &search, const QString &replacement);
+
+    // --- Files ----------------------------------------------------------------------
+    // Loads a file, keeping its encoding and line ends for saving. Returns
+    // false (text unchanged) when it cannot be read.
+    bool loadFromFile(const QString &path, QString *error = nullptr);
+    // Writes the text through a temporary file and a rename, in the loaded
+    // file's encoding; line ends as the save style says.
+    bool saveToFile(const QString &path, QString *error = nullptr) const;
+    TextFormat textFormat() const;
+    void setTextFormat(const TextFormat &format);
+    bool unixStyleSave() const;
+    void setUnixStyleSave(bool on);
+    bool macStyleSave() const;
+    void setMacStyleSave(bool on);
+
+    bool modified() const;
+    void setModifiedFlag(bool on);
+
+    // --- Bookmarks (1 .. 16) --------------------------------------------------------
+    void setBookmark(int n);  // on the caret's line
+    void goToBookmark(int n); // selects that whole line
+    int bookmarkLine(int n) const; // 0 when not set
+
+    // --- Printing -------------------------------------------------------------------
+    QPrinter &printer();
+    bool print(); // prints the whole text on printer()
+
+    // --- Appearance and behaviour ------------------------------------------------
+    bool insertMode() const;
+    void setInsertMode(bool insert);
+    void setEditorFont(const QFont &font);
+    QFont editorFont() const;
+    void setEditorColor(const QColor &background);
+    QColor editorColor() const;
+    void setEditorTextColor(const QColor &color);
+    QColor editorTextColor() const;
+    void setForeColorSelected(const QColor &color);
+    QColor foreColorSelected() const;
+    void setBackColorSelected(const QColor &color);
+    QColor backColorSelected() const;
+    void setTabStopSize(int size);
+    int tabStopSize() const;
+    void setWordWrapOn(bool on); // with wrap, only a vertical scroll bar
+    bool wordWrapOn() const;
+    void setAutoIndentOn(bool on);
+    bool autoIndentOn() const;
+    // Colours of every stretch from "<" to ">".
+    void setTagColors(const QColor &foreground, const QColor &background);
+    QColor tagForeground() const;
+    QColor tagBackground() const;
+
+    // --- Hooks ----------------------------------------------------------------------
+    // Sees every typed character before the editor does (Enter as CR, Ctrl+Enter
+    // as LF) and returns the character to type instead, or a null QChar to
+    // swallow it.
+    using KeyPressHook = std::function<QChar(QChar)>;
+    void setKeyPressHook(KeyPressHook hook);
+
+    // Accepts or refuses a drag over the editor, and handles a drop.
+    using DragHook = std::function<bool(const QMimeData *, const QPoint &)>;
+    void setDragHooks(DragHook acceptsDrag, DragHook drop);
+
+signals:
+    void changed();                  // after any change of the text
+    void changeMode(bool insert);    // insert / overwrite toggled
+    void clicked();                  // mouse button released after a click
+    void doubleClicked();            // after the word under the pointer is selected
+    void keyReleased(int key);
+    void mousePressed();
+    void characterTyped(QChar ch);   // after a typed character went in
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class ViewerBackend;
+
+// An HTML viewer: the split preview, the full-screen preview, the frame
+// preview and the small preview of the Open dialog are each one of these.
+//
+// The rendering engine stands behind ViewerBackend and is loaded only once the
+// main window is on screen (see viewerengine.h), so a viewer may exist for a
+// while without one. Until the engine is attached the viewer remembers what it
+// was asked to show and shows it as soon as the engine arrives.
+//
+// The viewer keeps its own history of followed links (most recent first, at
+// most historyMaxCount() entries) with a current index.
+class HtmlViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HtmlViewer(QWidget *parent = nullptr);
+    ~HtmlViewer() override;
+
+    // Gives the viewer its engine (called once the engine module is loaded).
+    void attachBackend(std::unique_ptr<ViewerBackend> backend);
+    bool hasBackend() const;
+
+    // Loads a document from text; relative links and images resolve against
+    // `baseDir` (a folder). Text of any size is accepted.
+    void loadFromString(const QString &html, const QString &baseDir);
+    // Loads a document from a file.
+    void loadFromFile(const QString &path);
+    // Shows an empty page.
+    void clear();
+
+    // Vertical scroll position in pixels; a position set while a document is
+    // still loading is applied when it has loaded.
+    int position() const;
+    void setPosition(int y);
+    int maxPosition() const;
+
+    int selectionLength() const;
+    QString selectedText() const;
+    void copyToClipboard();
+    void selectAll();
+
+    // Searches the document for `text` from the current match on; `done`
+    // receives whether it was found.
+    void find(const QString &text, bool matchCase, std::function<void(bool found)> done);
+
+    // Prints the rendered document; `done` receives success.
+    void print(QPrinter &printer, std::function<void(bool ok)> done);
+
+    // The rendered page as plain text, line breaks as laid out.
+    void renderedText(std::function<void(const QString &text)> done);
+
+    // History of followed links.
+    QStringList history() const;
+    int historyIndex() const;
+    void setHistoryIndex(int index); // loads that entry
+    int historyMaxCount() const;
+    void setHistoryMaxCount(int count);
+
+    QString documentTitle() const;
+    bool isBusy() const; // a document is being loaded
+
+    bool viewImages() const;
+    void setViewImages(bool on);
+    QString defFontName() const;
+    void setDefFontName(const QString &name);
+    int defFontSize() const;
+    void setDefFontSize(int points);
+    QColor defFontColor() const;
+    void setDefFontColor(const QColor &color);
+    QColor defBackground() const;
+    void setDefBackground(const QColor &color);
+
+signals:
+    // The pointer moved onto a link (its target) or off it (empty target).
+    void hotSpotCovered(const QString &target);
+    // A link was clicked; set *handled to keep the viewer from following it.
+    void hotSpotClick(const QString &target, bool *handled);
+    // A form was submitted: its action, method and "name=value" lines.
+    void formSubmit(const QString &action, const QString &method, const QStringList &results);
+    void historyChanged();
+    void loadFinished(bool ok);
+    void titleChanged(const QString &title);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

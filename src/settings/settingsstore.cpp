@@ -1,0 +1,179 @@
+#include "settings/settingsstore.h"
+
+#include <QSettings>
+
+namespace {
+
+// One table of every stored value, walked by the reader and the writer alike
+// so that the two can never disagree on names, order or limits.
+template <class Visitor, class S> void visitAll(S &s, Visitor &v) {
+    v.group(QStringLiteral("LastFiles"));
+    for (int i = 0; i < 4; ++i)
+        v.text(QStringLiteral("File%1").arg(i + 1), s.lastFiles[i], 80);
+    v.flag(QStringLiteral("AutoLoad"), s.autoLoad);
+
+    v.group(QStringLiteral("Helpers"));
+    v.flag(QStringLiteral("ExpandingChars"), s.expandingChars);
+    v.flag(QStringLiteral("fullscreen"), s.fullScreen);
+    v.flag(QStringLiteral("NewFile"), s.newFile);
+    v.flag(QStringLiteral("BrowserRefresh"), s.browserRefresh);
+    v.flag(QStringLiteral("SimpleTable"), s.simpleTable);
+    v.flag(QStringLiteral("ImageDisplaying"), s.imageDisplaying);
+    v.flag(QStringLiteral("Wordwrap"), s.wordwrapHelper);
+    v.flag(QStringLiteral("DefaultExtension"), s.defaultExtension);
+    v.flag(QStringLiteral("InternalClipboard"), s.internalClipboard);
+    v.flag(QStringLiteral("SavingToDefault"), s.savingToDefault);
+    v.flag(QStringLiteral("ShowTipOfTheDay"), s.showTipOfTheDay);
+    v.number(QStringLiteral("TipNumber"), s.tipNumber);
+
+    v.group(QStringLiteral("FTP"));
+    v.number(QStringLiteral("TimeOut"), s.timeOut);
+    v.text(QStringLiteral("SmartBinary"), s.smartBinary, 200);
+    v.text(QStringLiteral("SmartASCII"), s.smartAscii, 200);
+
+    v.group(QStringLiteral("Spelling"));
+    v.flag(QStringLiteral("AutoAdd"), s.autoAdd);
+    v.flag(QStringLiteral("SkipHTML"), s.skipHtml);
+    v.number(QStringLiteral("SuggestCount"), s.suggestCount);
+    v.number(QStringLiteral("Language"), s.language);
+    v.number(QStringLiteral("DialogStyle"), s.dialogStyle);
+
+    v.group(QStringLiteral("Defaults"));
+    v.flag(QStringLiteral("ExpandCharstoHTML"), s.expandCharsToHtml);
+    v.number(QStringLiteral("TabSize"), s.tabSize);
+    v.text(QStringLiteral("FileTabs"), s.fileTabs, -1);
+    v.flag(QStringLiteral("ShowHints"), s.showHints);
+    v.flag(QStringLiteral("UseEWS"), s.useEws);
+    v.flag(QStringLiteral("ShowProjectPanel"), s.showProjectPanel);
+    v.flag(QStringLiteral("AutoUpdate"), s.autoUpdate);
+    v.flag(QStringLiteral("AutoTimeStamp"), s.autoTimeStamp);
+    v.flag(QStringLiteral("Wordwrap"), s.wordwrap);
+    v.text(QStringLiteral("BackgroundColor"), s.backgroundColor, 25);
+    v.flag(QStringLiteral("ShowImages"), s.showImages);
+    v.text(QStringLiteral("SharedImageDir"), s.sharedImageDir, 150);
+    v.text(QStringLiteral("Browser1"), s.browser1, 150);
+    v.flag(QStringLiteral("Browser1Prefix"), s.browser1Prefix);
+    v.text(QStringLiteral("Browser2"), s.browser2, 150);
+    v.flag(QStringLiteral("Browser2Prefix"), s.browser2Prefix);
+    v.flag(QStringLiteral("UseBR"), s.useBr);
+    v.text(QStringLiteral("FontName"), s.fontName, 25);
+    v.text(QStringLiteral("FontSize"), s.fontSize, 25);
+    v.text(QStringLiteral("FontColor"), s.fontColor, 25);
+    v.text(QStringLiteral("FontStyle"), s.fontStyle, 25);
+    v.text(QStringLiteral("HTMLFontName"), s.htmlFontName, 25);
+    v.text(QStringLiteral("HTMLFontSize"), s.htmlFontSize, 25);
+    v.text(QStringLiteral("HTMLFontColor"), s.htmlFontColor, 25);
+    v.text(QStringLiteral("HTMLBackgroundColor"), s.htmlBackgroundColor, 25);
+    v.text(QStringLiteral("SyntaxBGColor"), s.syntaxBgColor, 15);
+    v.text(QStringLiteral("SyntaxFGColor"), s.syntaxFgColor, 15);
+    v.text(QStringLiteral("HighlightBGColor"), s.highlightBgColor, 15);
+    v.text(QStringLiteral("HighlightFGColor"), s.highlightFgColor, 15);
+    v.text(QStringLiteral("Extension"), s.extension, 100);
+    v.text(QStringLiteral("GraphicExtension"), s.graphicExtension, 100);
+    v.flag(QStringLiteral("UseClosingP"), s.useClosingP);
+    v.number(QStringLiteral("FileFormat"), s.fileFormat);
+    v.flag(QStringLiteral("AutoIndent"), s.autoIndent);
+    v.number(QStringLiteral("FontSizeChange"), s.fontSizeChange);
+    for (int i = 0; i < 4; ++i)
+        v.flag(QStringLiteral("ShowCustom%1").arg(i + 1), s.showCustom[i]);
+    for (int i = 0; i < 4; ++i)
+        v.text(QStringLiteral("Custom%1caption").arg(i + 1), s.customCaption[i], 15);
+
+    v.group(QStringLiteral("WindowAttributes"));
+    v.flag(QStringLiteral("Maximized"), s.maximized);
+    v.number(QStringLiteral("Top"), s.top);
+    v.number(QStringLiteral("Left"), s.left);
+    v.number(QStringLiteral("Width"), s.width);
+    v.number(QStringLiteral("Height"), s.height);
+    v.number(QStringLiteral("SplitPosition"), s.splitPosition);
+    v.number(QStringLiteral("SplitDirection"), s.splitDirection);
+}
+
+struct WrongType {
+    QString value;
+};
+
+class Reader {
+public:
+    explicit Reader(QSettings &store) : m_store(store) {}
+
+    void group(const QString &name) { m_group = name; }
+
+    void text(const QString &name, QString &value, int limit) {
+        const QVariant v = m_store.value(key(name));
+        if (!v.isValid())
+            return;
+        if (!v.canConvert<QString>() || v.typeId() == QMetaType::QStringList)
+            throw WrongType{key(name)};
+        value = v.toString();
+        if (limit >= 0 && value.size() > limit)
+            value.truncate(limit);
+    }
+
+    void number(const QString &name, int &value) {
+        const QVariant v = m_store.value(key(name));
+        if (!v.isValid())
+            return;
+        bool ok = false;
+        const int n = v.typeId() == QMetaType::QString ? v.toString().trimmed().toInt(&ok)
+                                                       : v.toInt(&ok);
+        if (!ok)
+            throw WrongType{key(name)};
+        value = n;
+    }
+
+    void flag(const QString &name, bool &value) {
+        int n = value ? 1 : 0;
+        number(name, n);
+        value = n != 0;
+    }
+
+private:
+    QString key(const QString &name) const { return m_group + QLatin1Char('/') + name; }
+    QSettings &m_store;
+    QString m_group;
+};
+
+class Writer {
+public:
+    explicit Writer(QSettings &store) : m_store(store) {}
+    void group(const QString &name) { m_group = name; }
+    void text(const QString &name, const QString &value, int) { put(name, value); }
+    void number(const QString &name, const int &value) { put(name, value); }
+    void flag(const QString &name, const bool &value) { put(name, value ? 1 : 0); }
+
+private:
+    void put(const QString &name, const QVariant &value) {
+        m_store.setValue(m_group + QLatin1Char('/') + name, value);
+    }
+    QSettings &m_store;
+    QString m_group;
+};
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_store(std::make_unique<QSettings>(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead"))) {
+}
+
+SettingsStore::SettingsStore(const QString &iniFile)
+    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+
+SettingsStore::~SettingsStore() = default;
+
+SettingsStore::ReadResult SettingsStore::read(Settings &settings) const {
+    Reader reader(*m_store);
+    try {
+        visitAll(settings, reader);
+    } catch (const WrongType &e) {
+        return {false, e.value};
+    }
+    return {};
+}
+
+bool SettingsStore::write(const Settings &settings) {
+    Writer writer(*m_store);
+    visitAll(settings, writer);
+    m_store->sync();
+    return m_store->status() == QSettings::NoError;
+}
