@@ -9,6 +9,7 @@
 
 class QPrinter;
 class ViewerBackend;
+class ViewerEvents;
 
 // An HTML viewer: the split preview, the full-screen preview, the frame
 // preview and the small preview of the Open dialog are each one of these.
@@ -27,8 +28,12 @@ public:
     ~HtmlViewer() override;
 
     // Gives the viewer its engine (called once the engine module is loaded).
+    // The backend must report to events(). Whatever the viewer was asked to
+    // show before is shown now.
     void attachBackend(std::unique_ptr<ViewerBackend> backend);
     bool hasBackend() const;
+    // Where the backend reports page events.
+    ViewerEvents *events();
 
     // Loads a document from text; relative links and images resolve against
     // `baseDir` (a folder). Text of any size is accepted.
@@ -59,7 +64,9 @@ public:
     // The rendered page as plain text, line breaks as laid out.
     void renderedText(std::function<void(const QString &text)> done);
 
-    // History of followed links.
+    // History of followed links. The index runs from 0 (the newest entry)
+    // to history().size(): that last value stands for the document shown
+    // before the oldest entry and loads nothing. Other values are ignored.
     QStringList history() const;
     int historyIndex() const;
     void setHistoryIndex(int index); // loads that entry
@@ -92,6 +99,10 @@ signals:
     void titleChanged(const QString &title);
 
 private:
+    friend class ViewerEngine;
+    // The engine module could not be loaded: show a notice instead of a page.
+    void setEngineUnavailable(bool unavailable);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -16,12 +16,16 @@ public:
     virtual ~ViewerEvents() = default;
     // The pointer moved onto a link (its target) or off it (empty target).
     virtual void hotSpotCovered(const QString &target) = 0;
-    // A link was clicked; returns true when the click is fully handled and
-    // nothing is to be loaded.
-    virtual bool hotSpotClick(const QString &target) = 0;
+    // A link was clicked: `target` is the link as written in the page, `url`
+    // the address it resolves to in the document it was clicked in. Returns
+    // true when the click is fully handled and nothing is to be loaded.
+    virtual bool hotSpotClick(const QString &target, const QUrl &url) = 0;
     virtual void formSubmit(const QString &action, const QString &method,
                             const QStringList &results) = 0;
     virtual void loadStarted() = 0;
+    // The document is parsed and laid out; images and other resources may
+    // still be arriving. Always followed by loadFinished.
+    virtual void documentReady() = 0;
     virtual void loadFinished(bool ok) = 0;
     virtual void titleChanged(const QString &title) = 0;
 };
@@ -37,12 +41,17 @@ public:
     // The widget that shows the page; the viewer puts it in its layout.
     virtual QWidget *widget() = 0;
 
+    // Text of any size; relative addresses resolve against `baseUrl`.
     virtual void setHtml(const QString &html, const QUrl &baseUrl) = 0;
     virtual void load(const QUrl &url) = 0;
 
+    // A position set while a document is loading is applied as soon as it
+    // is laid out, and scrollY() reports that position until then.
     virtual int scrollY() const = 0;
     virtual void setScrollY(int y) = 0;
     virtual int maxScrollY() const = 0;
+    // Scrolls to the anchor `name` (an A NAME or an element id).
+    virtual void scrollToAnchor(const QString &name) = 0;
 
     virtual QString selectedText() const = 0;
     virtual void copy() = 0;

@@ -1,0 +1,382 @@
+#include "preview/htmlviewer.h"
+
+#include "preview/viewerbackend.h"
+#include "preview/viewerengine.h"
+#include "preview/viewerhistory.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Relative addresses resolve against a folder only when its URL ends in "/".
+QUrl folderUrl(const QString &dir) {
+    QString path = QDir(dir.isEmpty() ? QDir::currentPath() : dir).absolutePath();
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return QUrl::fromLocalFile(path);
+}
+
+// Links the viewer opens itself; anything else (mail, news, custom schemes)
+// is left to whoever handles hotSpotClick.
+bool isViewable(const QUrl &url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("file") || scheme == QLatin1String("http") ||
+                             scheme == QLatin1String("https"));
+}
+
+QString historyTarget(const QUrl &url) {
+    if (!url.isLocalFile())
+        return url.toString();
+    QString target = url.toLocalFile();
+    if (url.hasFragment())
+        target += QLatin1Char('#') + url.fragment();
+    return target;
+}
+
+} // namespace
+
+struct HtmlViewer::Private : ViewerEvents {
+    explicit Private(HtmlViewer *viewer) : q(viewer) {}
+
+    HtmlViewer *q;
+    std::unique_ptr<ViewerBackend> backend;
+    QVBoxLayout *layout = nullptr;
+    QLabel *notice = nullptr;
+
+    // What the viewer was last asked to show, kept until a backend takes it.
+    enum class Pending { Nothing, Text, Url, Blank };
+    Pending pending = Pending::Nothing;
+    QString pendingHtml;
+    QUrl pendingBase;
+    QUrl pendingUrl;
+    int pendingPosition = -1;
+
+    ViewerHistory history;
+    QString title;
+    bool busy = false;
+
+    bool images = true;
+    QString fontName = QStringLiteral("Times New Roman");
+    int fontSize = 12;
+    QColor fontColor = Qt::black;
+    QColor background = Qt::white;
+
+    void showText(const QString &html, const QUrl &base) {
+        pendingPosition = -1;
+        if (!backend) {
+            pending = Pending::Text;
+            pendingHtml = html;
+            pendingBase = base;
+            return;
+        }
+        busy = true;
+        backend->setHtml(html, base);
+    }
+
+    void showUrl(const QUrl &url) {
+        pendingPosition = -1;
+        if (!backend) {
+            pending = Pending::Url;
+            pendingHtml.clear();
+            pendingUrl = url;
+            return;
+        }
+        busy = true;
+        backend->load(url);
+    }
+
+    void showBlank() {
+        pendingPosition = -1;
+        if (!backend) {
+            pending = Pending::Blank;
+            pendingHtml.clear();
+            return;
+        }
+        busy = true;
+        backend->setHtml(QString(), QUrl());
+    }
+
+    void applyDefaults() {
+        if (backend)
+            backend->setDefaults(fontName, fontSize, fontColor, background);
+    }
+
+    void followLink(const QString &target, const QUrl &url) {
+        if (target.startsWith(QLatin1Char('#'))) {
+            if (backend)
+                backend->scrollToAnchor(QUrl::fromPercentEncoding(target.mid(1).toUtf8()));
+            return;
+        }
+        if (!isViewable(url))
+            return;
+        const bool changed = history.record(historyTarget(url), url);
+        showUrl(url);
+        if (changed)
+            emit q->historyChanged();
+    }
+
+    // ViewerEvents
+    void hotSpotCovered(const QString &target) override { emit q->hotSpotCovered(target); }
+
+    bool hotSpotClick(const QString &target, const QUrl &url) override {
+        QPointer<HtmlViewer> guard(q);
+        bool handled = false;
+        emit q->hotSpotClick(target, &handled);
+        if (guard && !handled)
+            followLink(target, url);
+        return true;
+    }
+
+    void formSubmit(const QString &action, const QString &method,
+                    const QStringList &results) override {
+        emit q->formSubmit(action, method, results);
+    }
+
+    void loadStarted() override { busy = true; }
+    void documentReady() override { busy = false; }
+
+    void loadFinished(bool ok) override {
+        busy = false;
+        emit q->loadFinished(ok);
+    }
+
+    void titleChanged(const QString &newTitle) override {
+        if (newTitle == title)
+            return;
+        title = newTitle;
+        emit q->titleChanged(title);
+    }
+};
+
+HtmlViewer::HtmlViewer(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>(this)) {
+    d->layout = new QVBoxLayout(this);
+    d->layout->setContentsMargins(0, 0, 0, 0);
+    ViewerEngine::instance().enrol(this);
+}
+
+HtmlViewer::~HtmlViewer() {
+    ViewerEngine::instance().withdraw(this);
+    // The backend reports to d; it must go before d does.
+    d->backend.reset();
+}
+
+void HtmlViewer::attachBackend(std::unique_ptr<ViewerBackend> backend) {
+    if (!backend)
+        return;
+    d->backend = std::move(backend);
+    d->busy = false;
+    setEngineUnavailable(false);
+    QWidget *view = d->backend->widget();
+    if (view) {
+        d->layout->addWidget(view);
+        setFocusProxy(view);
+        view->show();
+    }
+    d->backend->setImagesEnabled(d->images);
+    d->applyDefaults();
+
+    const int position = d->pendingPosition;
+    switch (d->pending) {
+    case Private::Pending::Text:
+        d->showText(d->pendingHtml, d->pendingBase);
+        break;
+    case Private::Pending::Url:
+        d->showUrl(d->pendingUrl);
+        break;
+    case Private::Pending::Blank:
+        d->showBlank();
+        break;
+    case Private::Pending::Nothing:
+        break;
+    }
+    d->pending = Private::Pending::Nothing;
+    d->pendingHtml.clear();
+    d->pendingPosition = -1;
+    if (position >= 0)
+        d->backend->setScrollY(position);
+}
+
+bool HtmlViewer::hasBackend() const {
+    return d->backend != nullptr;
+}
+
+ViewerEvents *HtmlViewer::events() {
+    return d.get();
+}
+
+void HtmlViewer::setEngineUnavailable(bool unavailable) {
+    if (unavailable && !d->backend) {
+        if (!d->notice) {
+            d->notice = new QLabel(tr("Preview not available"), this);
+            d->notice->setAlignment(Qt::AlignCenter);
+            d->layout->addWidget(d->notice);
+        }
+        d->notice->show();
+    } else if (d->notice) {
+        delete d->notice;
+        d->notice = nullptr;
+    }
+}
+
+void HtmlViewer::loadFromString(const QString &html, const QString &baseDir) {
+    d->showText(html, folderUrl(baseDir));
+}
+
+void HtmlViewer::loadFromFile(const QString &path) {
+    d->showUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void HtmlViewer::clear() {
+    d->showBlank();
+}
+
+int HtmlViewer::position() const {
+    if (d->backend)
+        return d->backend->scrollY();
+    return qMax(0, d->pendingPosition);
+}
+
+void HtmlViewer::setPosition(int y) {
+    y = qMax(0, y);
+    if (d->backend)
+        d->backend->setScrollY(y);
+    else
+        d->pendingPosition = y;
+}
+
+int HtmlViewer::maxPosition() const {
+    return d->backend ? d->backend->maxScrollY() : 0;
+}
+
+int HtmlViewer::selectionLength() const {
+    return int(selectedText().size());
+}
+
+QString HtmlViewer::selectedText() const {
+    return d->backend ? d->backend->selectedText() : QString();
+}
+
+void HtmlViewer::copyToClipboard() {
+    if (d->backend)
+        d->backend->copy();
+}
+
+void HtmlViewer::selectAll() {
+    if (d->backend)
+        d->backend->selectAll();
+}
+
+void HtmlViewer::find(const QString &text, bool matchCase, std::function<void(bool)> done) {
+    if (!done)
+        done = [](bool) {};
+    if (!d->backend || text.isEmpty()) {
+        done(false);
+        return;
+    }
+    d->backend->findText(text, matchCase, std::move(done));
+}
+
+void HtmlViewer::print(QPrinter &printer, std::function<void(bool)> done) {
+    if (!done)
+        done = [](bool) {};
+    if (!d->backend) {
+        done(false);
+        return;
+    }
+    d->backend->print(printer, std::move(done));
+}
+
+void HtmlViewer::renderedText(std::function<void(const QString &)> done) {
+    if (!done)
+        return;
+    if (!d->backend) {
+        done(QString());
+        return;
+    }
+    d->backend->plainText(std::move(done));
+}
+
+QStringList HtmlViewer::history() const {
+    return d->history.targets();
+}
+
+int HtmlViewer::historyIndex() const {
+    return d->history.index();
+}
+
+void HtmlViewer::setHistoryIndex(int index) {
+    if (!d->history.isValidIndex(index))
+        return;
+    const bool changed = d->history.setIndex(index);
+    if (index < d->history.count())
+        d->showUrl(d->history.url(index));
+    if (changed)
+        emit historyChanged();
+}
+
+int HtmlViewer::historyMaxCount() const {
+    return d->history.maxCount();
+}
+
+void HtmlViewer::setHistoryMaxCount(int count) {
+    if (d->history.setMaxCount(count))
+        emit historyChanged();
+}
+
+QString HtmlViewer::documentTitle() const {
+    return d->title;
+}
+
+bool HtmlViewer::isBusy() const {
+    return d->busy;
+}
+
+bool HtmlViewer::viewImages() const {
+    return d->images;
+}
+
+void HtmlViewer::setViewImages(bool on) {
+    d->images = on;
+    if (d->backend)
+        d->backend->setImagesEnabled(on);
+}
+
+QString HtmlViewer::defFontName() const {
+    return d->fontName;
+}
+
+void HtmlViewer::setDefFontName(const QString &name) {
+    d->fontName = name;
+    d->applyDefaults();
+}
+
+int HtmlViewer::defFontSize() const {
+    return d->fontSize;
+}
+
+void HtmlViewer::setDefFontSize(int points) {
+    d->fontSize = qMax(1, points);
+    d->applyDefaults();
+}
+
+QColor HtmlViewer::defFontColor() const {
+    return d->fontColor;
+}
+
+void HtmlViewer::setDefFontColor(const QColor &color) {
+    d->fontColor = color;
+    d->applyDefaults();
+}
+
+QColor HtmlViewer::defBackground() const {
+    return d->background;
+}
+
+void HtmlViewer::setDefBackground(const QColor &color) {
+    d->background = color;
+    d->applyDefaults();
+}

@@ -1,0 +1,107 @@
+#include "preview/viewerengine.h"
+
+#include "preview/htmlviewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <algorithm>
+
+ViewerEngine::ViewerEngine() = default;
+
+// The module is never unloaded: the browser engine keeps threads and
+// processes that outlive any single viewer.
+ViewerEngine::~ViewerEngine() = default;
+
+ViewerEngine &ViewerEngine::instance() {
+    static ViewerEngine engine;
+    return engine;
+}
+
+QString ViewerEngine::moduleFileName() {
+    return QStringLiteral("libquilmead_webview.so");
+}
+
+const char *ViewerEngine::factorySymbol() {
+    return "quilmead_create_viewer_backend";
+}
+
+void ViewerEngine::prepareApplication() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+bool ViewerEngine::load(const QString &programDir, QString *error) {
+    if (isLoaded())
+        return true;
+    const QString path = QDir(programDir).absoluteFilePath(moduleFileName());
+    QString reason;
+    if (!QFileInfo::exists(path)) {
+        reason = QStringLiteral("The preview module %1 is missing.").arg(path);
+    } else {
+        auto library = std::make_unique<QLibrary>(path);
+        if (!library->load()) {
+            reason = QStringLiteral("The preview module %1 could not be loaded: %2")
+                         .arg(path, library->errorString());
+        } else {
+            auto create =
+                reinterpret_cast<CreateViewerBackendFn>(library->resolve(factorySymbol()));
+            if (!create) {
+                reason = QStringLiteral("The preview module %1 does not offer %2.")
+                             .arg(path, QString::fromLatin1(factorySymbol()));
+            } else {
+                library_ = std::move(library);
+                registerFactory(create);
+                return true;
+            }
+        }
+    }
+    fail(reason);
+    if (error)
+        *error = reason;
+    return false;
+}
+
+void ViewerEngine::registerFactory(CreateViewerBackendFn create) {
+    if (!create)
+        return;
+    create_ = create;
+    failed_ = false;
+    error_.clear();
+    // A viewer may be created or destroyed while others are being served.
+    const std::vector<HtmlViewer *> waiting = viewers_;
+    for (HtmlViewer *viewer : waiting) {
+        if (std::find(viewers_.begin(), viewers_.end(), viewer) != viewers_.end())
+            serve(viewer);
+    }
+}
+
+void ViewerEngine::enrol(HtmlViewer *viewer) {
+    viewers_.push_back(viewer);
+    if (isLoaded())
+        serve(viewer);
+    else if (failed_)
+        viewer->setEngineUnavailable(true);
+}
+
+void ViewerEngine::withdraw(HtmlViewer *viewer) {
+    viewers_.erase(std::remove(viewers_.begin(), viewers_.end(), viewer), viewers_.end());
+}
+
+void ViewerEngine::serve(HtmlViewer *viewer) {
+    if (viewer->hasBackend())
+        return;
+    ViewerBackend *backend = create_(viewer, viewer->events());
+    if (backend) {
+        viewer->attachBackend(std::unique_ptr<ViewerBackend>(backend));
+    } else {
+        viewer->setEngineUnavailable(true);
+    }
+}
+
+void ViewerEngine::fail(const QString &error) {
+    failed_ = true;
+    error_ = error;
+    for (HtmlViewer *viewer : viewers_)
+        viewer->setEngineUnavailable(true);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "preview/viewerbackend.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class HtmlViewer;
+class QLibrary;
+
+// Loads the rendering engine module (libquilmead_webview.so) on demand and
+// gives every HtmlViewer its backend. The module links the heavy browser
+// engine, so the program loads it only once its main window is on screen;
+// viewers created before then wait and are served as soon as it arrives.
+// If the module cannot be loaded, viewers show a notice and stay harmless.
+class ViewerEngine {
+public:
+    static ViewerEngine &instance();
+
+    // The module's file name and the factory it exports.
+    static QString moduleFileName();
+    static const char *factorySymbol();
+
+    // Call before the QApplication is created: the browser engine, loaded
+    // later as a module, shares OpenGL contexts with the application.
+    static void prepareApplication();
+
+    // Loads the module from `programDir` (the executable's folder). Returns
+    // true when the engine is available (also when it already was); on
+    // failure `error` receives the reason and waiting viewers show a notice.
+    bool load(const QString &programDir, QString *error = nullptr);
+    bool isLoaded() const { return create_ != nullptr; }
+    bool hasFailed() const { return failed_; }
+    QString errorText() const { return error_; }
+
+    // Uses a factory linked into the program instead of loading the module.
+    void registerFactory(CreateViewerBackendFn create);
+
+    // Called by HtmlViewer: a viewer is created or destroyed.
+    void enrol(HtmlViewer *viewer);
+    void withdraw(HtmlViewer *viewer);
+
+    ViewerEngine(const ViewerEngine &) = delete;
+    ViewerEngine &operator=(const ViewerEngine &) = delete;
+
+private:
+    ViewerEngine();
+    ~ViewerEngine();
+    void serve(HtmlViewer *viewer);
+    void fail(const QString &error);
+
+    CreateViewerBackendFn create_ = nullptr;
+    std::unique_ptr<QLibrary> library_;
+    bool failed_ = false;
+    QString error_;
+    std::vector<HtmlViewer *> viewers_;
+};
