@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 
+class QInputMethodEvent;
 class QPrinter;
 class TagLexer;
+class UserInteraction;
 
 // The syntax-colouring editor used for the document (`WebPage`) and the
 // scratch pad (`SpareEditor`), over QScintilla.
@@ -31,7 +33,13 @@ public:
     ~TLEdit() override;
 
     // --- Text -------------------------------------------------------------
-    // text() and setText() of QsciScintilla; setting empty text equals clearAll.
+    // The whole text, line ends as they stand in the document and NUL
+    // characters included (QsciScintilla::text() stops at the first NUL).
+    using QsciScintilla::text;
+    QString text() const;
+    // Replaces the whole text as given (line ends are kept as they are), puts
+    // the caret at the start, removes the bookmarks, empties the undo history
+    // and clears the modified flag. Setting empty text equals clearAll.
     void setText(const QString &text) override;
     int textLength() const; // characters
     int lineCount() const;
@@ -47,7 +55,8 @@ public:
     void readSelection();
     void applySelection();
 
-    // Scroll position: first visible line (from 1) and horizontal offset.
+    // Scroll position: first visible line (from 1) and horizontal offset (in
+    // pixels).
     int firstVisibleLine() const;
     void setFirstVisibleLine(int line);
     int firstVisiblePos() const;
@@ -78,7 +87,9 @@ public:
     // --- Search -------------------------------------------------------------------
     void showFindDialog();
     void showReplaceDialog();
-    void findNext();
+    // Repeats the last search of the dialogs (QsciScintilla's findNext has the
+    // same name, hence the bool: true when found).
+    bool findNext() override;
     void showGoToLineDialog();
     void setSearchText(const QString &text);  // at most 125 characters kept
     void setReplaceText(const QString &text); // at most 125 characters kept
@@ -93,15 +104,21 @@ public:
     // touching the control's selection or caret; 1 when found, the match's
     // start and end written into the cached selection, else 0.
     int locateText(const QString &text);
-    // Replaces every occurrence; returns how many.
+    // Replaces every occurrence; returns how many. One undo step.
     int replaceAll(const QString &search, const QString &replacement);
+
+    // Where the search dialogs tell the user that a text was not found. Without
+    // one they only beep.
+    void setUserInteraction(UserInteraction *ui);
 
     // --- Files ----------------------------------------------------------------------
     // Loads a file, keeping its encoding and line ends for saving. Returns
     // false (text unchanged) when it cannot be read.
     bool loadFromFile(const QString &path, QString *error = nullptr);
     // Writes the text through a temporary file and a rename, in the loaded
-    // file's encoding; line ends as the save style says.
+    // file's encoding; line ends as the save style says: the Unix style writes
+    // LF, the Mac style CR (Unix wins when both are set), otherwise the text's
+    // own line ends are written unchanged. Leaves the modified flag alone.
     bool saveToFile(const QString &path, QString *error = nullptr) const;
     TextFormat textFormat() const;
     void setTextFormat(const TextFormat &format);
@@ -114,13 +131,16 @@ public:
     void setModifiedFlag(bool on);
 
     // --- Bookmarks (1 .. 16) --------------------------------------------------------
-    void setBookmark(int n);  // on the caret's line
-    void goToBookmark(int n); // selects that whole line
+    void setBookmark(int n);       // on the caret's line
+    void goToBookmark(int n);      // selects that whole line
     int bookmarkLine(int n) const; // 0 when not set
 
     // --- Printing -------------------------------------------------------------------
     QPrinter &printer();
     bool print(); // prints the whole text on printer()
+    // The printer set-up dialog, through the user interaction; false on Cancel
+    // or when the editor has none.
+    bool printerSetup();
 
     // --- Appearance and behaviour ------------------------------------------------
     bool insertMode() const;
@@ -158,17 +178,18 @@ public:
     void setDragHooks(DragHook acceptsDrag, DragHook drop);
 
 signals:
-    void changed();                  // after any change of the text
-    void changeMode(bool insert);    // insert / overwrite toggled
-    void clicked();                  // mouse button released after a click
-    void doubleClicked();            // after the word under the pointer is selected
+    void changed();               // after any change of the text
+    void changeMode(bool insert); // insert / overwrite toggled
+    void clicked();               // mouse button released after a click
+    void doubleClicked();         // after the word under the pointer is selected
     void keyReleased(int key);
     void mousePressed();
-    void characterTyped(QChar ch);   // after a typed character went in
+    void characterTyped(QChar ch); // after a typed character went in
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -1,0 +1,204 @@
+#include "editor/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Codes 128 to 159 of Windows-1252. The five codes the code page leaves
+// undefined (129, 141, 143, 144, 157) map to the C1 control characters of the
+// same number, so that any byte sequence decodes and encodes back unchanged.
+const char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// Larger files are refused with a message rather than risk running out of
+// memory: the editor holds the text several times over while loading.
+constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+TextFormat::LineEnd firstLineEnd(const QString &text) {
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == QLatin1Char('\n'))
+            return TextFormat::LineEnd::Lf;
+        if (p[i] == QLatin1Char('\r'))
+            return (i + 1 < n && p[i + 1] == QLatin1Char('\n')) ? TextFormat::LineEnd::CrLf
+                                                                : TextFormat::LineEnd::Cr;
+    }
+    return TextFormat::LineEnd::CrLf;
+}
+
+// Decodes strictly; false when the bytes are not UTF-8 or would not encode
+// back to exactly the same bytes.
+bool decodeUtf8Exactly(const QByteArray &bytes, qsizetype offset, QString &out) {
+    const QByteArrayView body(bytes.constData() + offset, bytes.size() - offset);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return false;
+    if (text.toUtf8() != body)
+        return false;
+    out = std::move(text);
+    return true;
+}
+
+} // namespace
+
+QChar windows1252ToUnicode(unsigned char code) {
+    if (code >= 0x80 && code < 0xA0)
+        return QChar(kHighControls[code - 0x80]);
+    return QChar(code);
+}
+
+int unicodeToWindows1252(QChar ch) {
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == u)
+            return 0x80 + i;
+    }
+    return -1;
+}
+
+TextFile decodeText(const QByteArray &bytes) {
+    TextFile result;
+    const bool bom = bytes.startsWith(kUtf8Bom);
+    if (decodeUtf8Exactly(bytes, bom ? 3 : 0, result.text)) {
+        result.format.encoding = TextFormat::Encoding::Utf8;
+        result.format.byteOrderMark = bom;
+    } else {
+        result.format.encoding = TextFormat::Encoding::Windows1252;
+        result.format.byteOrderMark = false;
+        QString text(bytes.size(), Qt::Uninitialized);
+        QChar *out = text.data();
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            out[i] = windows1252ToUnicode(static_cast<unsigned char>(bytes.at(i)));
+        result.text = std::move(text);
+    }
+    result.format.lineEnd = firstLineEnd(result.text);
+    return result;
+}
+
+QByteArray encodeText(const QString &text, const TextFormat &format) {
+    if (format.encoding == TextFormat::Encoding::Utf8) {
+        QByteArray out = text.toUtf8();
+        if (format.byteOrderMark)
+            out.prepend(kUtf8Bom);
+        return out;
+    }
+    QByteArray out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text.at(i);
+        const int code = unicodeToWindows1252(ch);
+        if (code >= 0) {
+            out.append(char(code));
+            continue;
+        }
+        // Not in the code page: write a numeric character reference of the
+        // whole code point (a surrogate pair is one character).
+        char32_t point = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            point = QChar::surrogateToUcs4(ch, text.at(i + 1));
+            ++i;
+        } else if (ch.isSurrogate()) {
+            point = 0xFFFD;
+        }
+        out.append("&#");
+        out.append(QByteArray::number(uint(point)));
+        out.append(';');
+    }
+    return out;
+}
+
+QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd) {
+    const QChar *p = text.constData();
+    const qsizetype n = text.size();
+    QString out;
+    out.reserve(n + n / 16);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = p[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        out.append(p + runStart, i - runStart);
+        if (c == QLatin1Char('\r') && i + 1 < n && p[i + 1] == QLatin1Char('\n'))
+            ++i;
+        switch (lineEnd) {
+        case TextFormat::LineEnd::CrLf:
+            out.append(QLatin1String("\r\n"));
+            break;
+        case TextFormat::LineEnd::Lf:
+            out.append(QLatin1Char('\n'));
+            break;
+        case TextFormat::LineEnd::Cr:
+            out.append(QLatin1Char('\r'));
+            break;
+        }
+        runStart = i + 1;
+    }
+    out.append(p + runStart, n - runStart);
+    return out;
+}
+
+bool readTextFile(const QString &path, TextFile &out, QString *error) {
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("The file %1 does not exist.").arg(path));
+    if (info.isDir())
+        return fail(QStringLiteral("%1 is a folder, not a file.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    if (file.size() > kMaxFileSize) {
+        return fail(QStringLiteral("The file %1 is too large to open (%2 MB; at most %3 MB).")
+                        .arg(path)
+                        .arg(file.size() / (1024 * 1024))
+                        .arg(kMaxFileSize / (1024 * 1024)));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    out = decodeText(bytes);
+    return true;
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("Cannot save %1: %2").arg(path, why);
+        return false;
+    };
+    const QFileInfo info(path);
+    if (info.isDir())
+        return fail(QStringLiteral("it is a folder."));
+    if (info.exists() && !info.isWritable())
+        return fail(QStringLiteral("the file is read-only."));
+
+    // QSaveFile writes beside the target and renames over it only when every
+    // byte reached the disk; it never falls back to writing in place.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    // On any failure the QSaveFile destructor removes the temporary file.
+    if (file.write(bytes) != bytes.size())
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}

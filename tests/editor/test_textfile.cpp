@@ -1,0 +1,232 @@
+#include "editor/textfile.h"
+#include "testfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+private slots:
+    // Decoding detects the encoding and the first line end, and encoding with
+    // the detected format gives back the very same bytes.
+    void roundTrip_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<bool>("bom");
+        QTest::addColumn<int>("lineEnd");
+        QTest::addColumn<QString>("text");
+        const int utf8 = int(TextFormat::Encoding::Utf8);
+        const int w1252 = int(TextFormat::Encoding::Windows1252);
+        const int crlf = int(TextFormat::LineEnd::CrLf), lf = int(TextFormat::LineEnd::Lf),
+                  cr = int(TextFormat::LineEnd::Cr);
+        QTest::newRow("ascii crlf") << QByteArray("<HTML>\r\n</HTML>\r\n") << utf8 << false << crlf
+                                    << QStringLiteral("<HTML>\r\n</HTML>\r\n");
+        QTest::newRow("ascii lf") << QByteArray("a\nb") << utf8 << false << lf
+                                  << QStringLiteral("a\nb");
+        QTest::newRow("ascii cr") << QByteArray("a\rb\r") << utf8 << false << cr
+                                  << QStringLiteral("a\rb\r");
+        QTest::newRow("no line end is a new document's crlf")
+            << QByteArray("abc") << utf8 << false << crlf << QStringLiteral("abc");
+        QTest::newRow("empty") << QByteArray() << utf8 << false << crlf << QString();
+        QTest::newRow("mixed: first line end counts")
+            << QByteArray("a\nb\r\nc\rd") << utf8 << false << lf << QStringLiteral("a\nb\r\nc\rd");
+        QTest::newRow("utf8 without bom")
+            << QByteArray("caf\xC3\xA9 \xE2\x84\xA2 \xF0\x9F\x98\x80") << utf8 << false << crlf
+            << QStringLiteral("caf\u00E9 \u2122 ") + QString::fromUcs4(U"\U0001F600", 1);
+        QTest::newRow("utf8 with bom")
+            << QByteArray("\xEF\xBB\xBFx\r\ny") << utf8 << true << crlf << QStringLiteral("x\r\ny");
+        QTest::newRow("bom only") << QByteArray("\xEF\xBB\xBF") << utf8 << true << crlf
+                                  << QString();
+        QTest::newRow("windows-1252 high controls")
+            << QByteArray("\x80\x85\x91\x92\x93\x94\x96\x97\x99\x9F") << w1252 << false << crlf
+            << QStringLiteral("\u20AC\u2026\u2018\u2019\u201C\u201D\u2013\u2014\u2122\u0178");
+        QTest::newRow("windows-1252 latin letters")
+            << QByteArray("caf\xE9\nna\xEFve") << w1252 << false << lf
+            << QStringLiteral("caf\u00E9\nna\u00EFve");
+        QTest::newRow("windows-1252 undefined codes survive")
+            << QByteArray("\x81\x8D\x8F\x90\x9D") << w1252 << false << crlf
+            << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
+        QTest::newRow("truncated utf8 sequence falls back")
+            << QByteArray("ok \xE2\x84") << w1252 << false << crlf
+            << QStringLiteral("ok \u00E2\u201E");
+        QTest::newRow("overlong utf8 falls back")
+            << QByteArray("\xC0\xAF") << w1252 << false << crlf << QStringLiteral("\u00C0\u00AF");
+        QTest::newRow("encoded surrogate falls back")
+            << QByteArray("\xED\xA0\x80") << w1252 << false << crlf
+            << QStringLiteral("\u00ED\u00A0\u20AC");
+        QTest::newRow("bom then invalid bytes")
+            << QByteArray("\xEF\xBB\xBF\xFF") << w1252 << false << crlf
+            << QStringLiteral("\u00EF\u00BB\u00BF\u00FF");
+        QTest::newRow("nul bytes kept") << QByteArray("a\0b\r\n", 5) << utf8 << false << crlf
+                                        << QString::fromUtf8("a\0b\r\n", 5);
+        QTest::newRow("utf8 noncharacter")
+            << QByteArray("\xEF\xBF\xBF") << utf8 << false << crlf << QStringLiteral("\uFFFF");
+    }
+    void roundTrip() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        QFETCH(bool, bom);
+        QFETCH(int, lineEnd);
+        QFETCH(QString, text);
+        const TextFile file = decodeText(bytes);
+        QCOMPARE(file.text, text);
+        QCOMPARE(int(file.format.encoding), encoding);
+        QCOMPARE(file.format.byteOrderMark, bom);
+        QCOMPARE(int(file.format.lineEnd), lineEnd);
+        QCOMPARE(encodeText(file.text, file.format), bytes);
+    }
+
+    // Every byte value survives Windows-1252 decoding and encoding.
+    void windows1252AllBytes() {
+        QByteArray all;
+        for (int i = 0; i < 256; ++i)
+            all.append(char(i));
+        const TextFile file = decodeText(all);
+        QCOMPARE(int(file.format.encoding), int(TextFormat::Encoding::Windows1252));
+        QCOMPARE(file.text.size(), 256);
+        QCOMPARE(file.text.at(153), QChar(0x2122));
+        QCOMPARE(encodeText(file.text, file.format), all);
+    }
+
+    void windows1252Characters_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("unicode");
+        QTest::newRow("A") << 65 << 0x41;
+        QTest::newRow("euro") << 128 << 0x20AC;
+        QTest::newRow("trade mark") << 153 << 0x2122;
+        QTest::newRow("Y diaeresis") << 159 << 0x178;
+        QTest::newRow("nbsp") << 160 << 0xA0;
+        QTest::newRow("y diaeresis") << 255 << 0xFF;
+    }
+    void windows1252Characters() {
+        QFETCH(int, code);
+        QFETCH(int, unicode);
+        QCOMPARE(int(windows1252ToUnicode(uchar(code)).unicode()), unicode);
+        QCOMPARE(unicodeToWindows1252(QChar(unicode)), code);
+    }
+
+    // Characters the code page cannot hold become numeric references.
+    void windows1252References_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("greek") << QStringLiteral("\u03B1=1") << QByteArray("&#945;=1");
+        QTest::newRow("c1 control without code")
+            << QStringLiteral("\u0080") << QByteArray("&#128;");
+        QTest::newRow("astral as one reference")
+            << QString::fromUcs4(U"\U0001F600", 1) << QByteArray("&#128512;");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("&#65533;");
+        QTest::newRow("trade mark stays a byte") << QStringLiteral("\u2122") << QByteArray("\x99");
+    }
+    void windows1252References() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        TextFormat format;
+        format.encoding = TextFormat::Encoding::Windows1252;
+        QCOMPARE(encodeText(text, format), bytes);
+    }
+
+    void lineEnds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lineEnd");
+        QTest::addColumn<QString>("expected");
+        const int crlf = int(TextFormat::LineEnd::CrLf), lf = int(TextFormat::LineEnd::Lf),
+                  cr = int(TextFormat::LineEnd::Cr);
+        const QString mixed = QStringLiteral("a\r\nb\nc\rd\n\re");
+        QTest::newRow("mixed to crlf")
+            << mixed << crlf << QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\ne");
+        QTest::newRow("mixed to lf") << mixed << lf << QStringLiteral("a\nb\nc\nd\n\ne");
+        QTest::newRow("mixed to cr") << mixed << cr << QStringLiteral("a\rb\rc\rd\r\re");
+        QTest::newRow("trailing cr") << QStringLiteral("x\r") << lf << QStringLiteral("x\n");
+        QTest::newRow("none") << QStringLiteral("plain") << crlf << QStringLiteral("plain");
+        QTest::newRow("empty") << QString() << cr << QString();
+    }
+    void lineEnds() {
+        QFETCH(QString, text);
+        QFETCH(int, lineEnd);
+        QFETCH(QString, expected);
+        QCOMPARE(withLineEnds(text, TextFormat::LineEnd(lineEnd)), expected);
+    }
+
+    void readErrors() {
+        TestFolder folder;
+        TextFile out;
+        QString error;
+        QVERIFY(!readTextFile(folder.file("missing.htm"), out, &error));
+        QVERIFY(error.contains("missing.htm"));
+        error.clear();
+        QDir(folder.path()).mkdir("sub");
+        QVERIFY(!readTextFile(folder.file("sub"), out, &error));
+        QVERIFY(error.contains("folder"));
+    }
+
+    void writeReplacesFileAndLeavesNoTemporaries() {
+        TestFolder folder;
+        const QString path = folder.write("page.htm", "old contents");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QString error;
+        QVERIFY2(writeFileAtomically(path, "new", &error), qPrintable(error));
+        QCOMPARE(TestFolder::read(path), QByteArray("new"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"page.htm"});
+        QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions(QFile::ReadGroup));
+        // A new file is created too.
+        QVERIFY(writeFileAtomically(folder.file("new.htm"), "x", &error));
+        QCOMPARE(TestFolder::read(folder.file("new.htm")), QByteArray("x"));
+    }
+
+    void writeFailureLeavesTargetUntouched_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only folder") << "readonly";
+        QTest::newRow("disk full while writing") << "limit";
+        QTest::newRow("folder missing") << "nofolder";
+        QTest::newRow("target is a folder") << "folder";
+    }
+    void writeFailureLeavesTargetUntouched() {
+        QFETCH(QString, how);
+        TestFolder folder;
+        const QByteArray original = "precious original text";
+        QString path = folder.write("dir/page.htm", original);
+        const QString dir = folder.file("dir");
+        const QByteArray replacement(256 * 1024, 'x');
+        QString error;
+        bool ok = true;
+        if (how == "readonly") {
+            if (geteuid() == 0)
+                QSKIP("file permissions do not bind the root user");
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+            ok = writeFileAtomically(path, replacement, &error);
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else if (how == "limit") {
+            // A file size limit makes the write fail part way, as a full disk
+            // would.
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit small = old;
+            small.rlim_cur = 64 * 1024;
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            ok = writeFileAtomically(path, replacement, &error);
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        } else if (how == "nofolder") {
+            path = folder.file("nothere/page.htm");
+            ok = writeFileAtomically(path, replacement, &error);
+            QVERIFY(!QFile::exists(path));
+        } else {
+            ok = writeFileAtomically(dir, replacement, &error);
+        }
+        QVERIFY(!ok);
+        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(QFileInfo(path).fileName()) || how == "folder", qPrintable(error));
+        QCOMPARE(TestFolder::read(folder.file("dir/page.htm")), original);
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "test_textfile.moc"
