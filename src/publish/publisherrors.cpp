@@ -1,0 +1,3 @@
+#include "publish/publisherrors.h"
+
+PublishError::PublishError(const QString &message) : m_message(message), m_utf8(message.toUtf8()) {}

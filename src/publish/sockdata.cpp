@@ -1,0 +1,188 @@
+// The data side of the client: listening for the server's data connection,
+// sending a file over it, closing it, and the address texts of PORT.
+
+#include "publish/publisherrors.h"
+#include "publish/sockclient.h"
+
+#include <QFile>
+#include <QNetworkProxy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+// A file goes out in chunks of this size; each chunk is one progress event.
+constexpr qint64 kChunkSize = 255;
+// How much may wait in the socket's own queue before sending pauses for the
+// system to take it. Keeps the byte count close to what really left and the
+// memory use small, while the system always has data at hand.
+constexpr qint64 kQueueLimit = 256 * 1024;
+} // namespace
+
+void SockClient::listenForData(const QHostAddress &address) {
+    report(QStringLiteral("Listening"), Steps);
+    delete m_server;
+    m_server = new QTcpServer(this);
+    m_server->setProxy(QNetworkProxy::NoProxy);
+    m_server->setListenBacklogSize(1);
+    m_server->setMaxPendingConnections(1);
+    m_acceptFailed = false;
+    connect(m_server, &QTcpServer::newConnection, this, &SockClient::wake);
+    connect(m_server, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
+        m_lastErrorNo = int(error);
+        m_acceptFailed = true;
+        wake();
+    });
+    if (!m_server->listen(address, 0))
+        raiseSocketError(int(m_server->serverError()));
+}
+
+bool SockClient::acceptData() {
+    const WaitEnd end =
+        waitFor([this]() { return m_server && m_server->hasPendingConnections(); },
+                [this]() { return m_acceptFailed || !m_server || !m_server->isListening(); });
+    switch (end) {
+    case WaitEnd::Ready:
+        break;
+    case WaitEnd::Canceled:
+        report(QStringLiteral("Data Connection Canceled"), Protocol);
+        return false;
+    case WaitEnd::TimedOut:
+        throw SockError(QStringLiteral("Data Connection Timed Out"));
+    case WaitEnd::Failed:
+        throw SockError(QStringLiteral("Error creating Data Connection"));
+    }
+    report(QStringLiteral("Accepting"), Housekeeping);
+    adoptSocket(m_server->nextPendingConnection());
+    m_server->close();
+    m_connected = true;
+    return true;
+}
+
+void SockClient::sendFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SockError(QStringLiteral("Cannot open %1").arg(path));
+    sendStream(&file);
+}
+
+void SockClient::sendStream(QIODevice *stream) {
+    report(QStringLiteral("Send File"), Steps);
+    m_bytesSent = 0;
+    m_bytesTotal = stream->isSequential() ? stream->bytesAvailable() : stream->size();
+    // Everything queued must have reached the system before the transfer
+    // counts as sent; a peer that went away is a failure, not a success.
+    if (sendChunks(stream))
+        flushPending();
+}
+
+bool SockClient::flushPending() {
+    const WaitEnd end = waitFor(
+        [this]() {
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                return false;
+            m_socket->flush();
+            return m_socket->bytesToWrite() == 0;
+        },
+        [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
+    switch (end) {
+    case WaitEnd::Ready:
+        return true;
+    case WaitEnd::Canceled:
+        return false;
+    case WaitEnd::TimedOut:
+        throw SockError(QStringLiteral("Write Timed Out"));
+    case WaitEnd::Failed:
+        break;
+    }
+    throw SockError(QStringLiteral("Write Failed"));
+}
+
+bool SockClient::sendChunks(QIODevice *stream) {
+    char chunk[kChunkSize];
+    for (;;) {
+        if (m_beenCanceled)
+            return false;
+        if (m_socket->state() != QAbstractSocket::ConnectedState)
+            throw SockError(QStringLiteral("Write Failed"));
+        if (m_socket->bytesToWrite() >= kQueueLimit) {
+            m_socket->flush();
+            if (m_socket->bytesToWrite() >= kQueueLimit) {
+                const WaitEnd end = waitFor(
+                    [this]() {
+                        m_socket->flush();
+                        return m_socket->bytesToWrite() < kQueueLimit / 2;
+                    },
+                    [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
+                if (end == WaitEnd::Canceled)
+                    return false;
+                if (end == WaitEnd::TimedOut)
+                    throw SockError(QStringLiteral("Write Timed Out"));
+                if (end == WaitEnd::Failed)
+                    throw SockError(QStringLiteral("Write Failed"));
+            }
+        }
+        const qint64 read = stream->read(chunk, kChunkSize);
+        if (read < 0)
+            throw SockError(QStringLiteral("File Read Error"));
+        if (read == 0)
+            return true;
+        qint64 sent = m_socket->write(chunk, read);
+        if (sent < 0) {
+            if (m_beenCanceled)
+                return false;
+            sent = 0;
+        }
+        // Whatever the socket did not take is read again next round.
+        if (sent < read && !stream->isSequential())
+            stream->seek(stream->pos() - (read - sent));
+        m_bytesSent += sent;
+        emit packetSent();
+    }
+}
+
+void SockClient::closeSocket() {
+    report(QStringLiteral("Request Close Socket"), Housekeeping);
+    if (m_server)
+        m_server->close();
+    if (m_socket->state() != QAbstractSocket::UnconnectedState) {
+        if (m_socket->bytesToWrite() > 0)
+            m_socket->abort();
+        else
+            m_socket->disconnectFromHost();
+        if (m_socket->state() != QAbstractSocket::UnconnectedState)
+            m_socket->abort();
+    }
+    m_connected = false;
+}
+
+QHostAddress SockClient::localAddress() const {
+    if (m_server && m_server->isListening())
+        return m_server->serverAddress();
+    return m_socket->localAddress();
+}
+
+QString SockClient::localAddressText() const {
+    return addressText(localAddress());
+}
+
+QString SockClient::localPortText() const {
+    if (m_server && m_server->isListening())
+        return portText(m_server->serverPort());
+    return portText(m_socket->localPort());
+}
+
+QString SockClient::addressText(const QHostAddress &address) {
+    bool ok = false;
+    const quint32 ip = address.toIPv4Address(&ok);
+    if (!ok)
+        return QStringLiteral("0,0,0,0");
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg((ip >> 24) & 0xFF)
+        .arg((ip >> 16) & 0xFF)
+        .arg((ip >> 8) & 0xFF)
+        .arg(ip & 0xFF);
+}
+
+QString SockClient::portText(quint16 port) {
+    return QStringLiteral(",%1,%2").arg(port >> 8).arg(port & 0xFF);
+}

@@ -1,0 +1,94 @@
+#include "fakeftpserver.h"
+
+#include <QTimer>
+
+FakeFtpServer::FakeFtpServer() {
+    m_replies = {
+        {"USER", "331 Password required.\r\n"},
+        {"PASS", "230 Logged in.\r\n"},
+        {"PORT", "200 PORT command successful.\r\n"},
+        {"STOR", "150 Opening data connection.\r\n"},
+        {"TYPE", "200 Type set.\r\n"},
+        {"CWD", "250 Directory changed.\r\n"},
+        {"QUIT", "221 Goodbye.\r\n"},
+    };
+    connect(&m_server, &QTcpServer::newConnection, this, &FakeFtpServer::onConnection);
+    m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+void FakeFtpServer::onConnection() {
+    m_control = m_server.nextPendingConnection();
+    connect(m_control, &QTcpSocket::readyRead, this, &FakeFtpServer::onCommand);
+    if (!m_greeting.isEmpty())
+        send(m_greeting);
+}
+
+void FakeFtpServer::send(const QByteArray &raw) {
+    if (!m_control)
+        return;
+    m_log << QStringLiteral("> ") + QString::fromLatin1(raw).trimmed();
+    m_control->write(raw);
+}
+
+void FakeFtpServer::sendLater(const QByteArray &raw, int milliseconds) {
+    QTimer::singleShot(milliseconds, this, [this, raw]() { send(raw); });
+}
+
+void FakeFtpServer::closeControl() {
+    if (m_control)
+        m_control->disconnectFromHost();
+}
+
+void FakeFtpServer::onCommand() {
+    while (m_control && m_control->canReadLine()) {
+        QByteArray line = m_control->readLine();
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        m_commands << line;
+        m_log << QStringLiteral("< ") + QString::fromLatin1(line);
+        const QByteArray verb = line.left(line.indexOf(' ')).toUpper();
+        if (verb == "PORT") {
+            const QList<QByteArray> parts = line.mid(5).split(',');
+            if (parts.size() == 6) {
+                m_dataAddress = QHostAddress(QString::fromLatin1(parts.mid(0, 4).join('.')));
+                m_dataPort = quint16(parts[4].toUInt() * 256 + parts[5].toUInt());
+            }
+        }
+        const QByteArray reply = m_replies.value(verb, "500 Unknown command.\r\n");
+        if (!reply.isEmpty())
+            send(reply);
+        if (verb == "STOR" && reply.startsWith('1') && m_dataMode != Data::NeverConnect)
+            openData();
+        if (verb == m_closeAfter) {
+            closeControl();
+            return;
+        }
+    }
+}
+
+void FakeFtpServer::openData() {
+    m_data = new QTcpSocket(this);
+    if (m_dataMode == Data::Stall)
+        m_data->setReadBufferSize(4096); // stop taking bytes once this much waits
+    else
+        connect(m_data, &QTcpSocket::readyRead, this, &FakeFtpServer::onData);
+    connect(m_data, &QTcpSocket::disconnected, this, [this]() {
+        onData();
+        m_dataEnded = true;
+        if (m_dataMode == Data::Receive)
+            send(m_finalReply);
+    });
+    m_data->connectToHost(m_dataAddress, m_dataPort);
+}
+
+void FakeFtpServer::onData() {
+    if (!m_data)
+        return;
+    m_received += m_data->readAll();
+    if (m_dataMode == Data::DropAfter && m_received.size() >= m_dropAfter) {
+        m_data->disconnect(this);
+        m_data->abort(); // unread bytes are still queued, so the peer gets a reset
+        m_dataEnded = true;
+        send("426 Connection closed; transfer aborted.\r\n");
+    }
+}

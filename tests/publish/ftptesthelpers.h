@@ -1,0 +1,41 @@
+#pragma once
+
+#include "publish/publisherrors.h"
+#include "publish/sockclient.h"
+
+#include <QObject>
+#include <QStringList>
+
+// Every status text a client reports, without the line end of reply lines.
+struct Trace {
+    QStringList lines;
+    void attach(SockClient &client) {
+        QObject::connect(&client, &SockClient::status, &client, [this](const QString &text) {
+            QString line = text;
+            while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            lines << line;
+        });
+    }
+    bool has(const QString &line) const { return lines.contains(line); }
+    bool mentions(const QString &text) const {
+        for (const QString &line : lines) {
+            if (line.contains(text))
+                return true;
+        }
+        return false;
+    }
+};
+
+// What an operation raised, as "FtpError: text" or "SockError: text"; empty
+// when it returned normally.
+template <typename Operation> QString failureOf(Operation operation) {
+    try {
+        operation();
+    } catch (const FtpError &e) {
+        return QStringLiteral("FtpError: ") + e.message();
+    } catch (const SockError &e) {
+        return QStringLiteral("SockError: ") + e.message();
+    }
+    return QString();
+}
