@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The script the viewer puts into every document it shows (in a world of its
+// own, apart from the page's scripts). It reports link hovers and clicks, form
+// submissions and the moment the document is laid out as console messages
+// that start with `token`, keeps links and forms from navigating by
+// themselves, and gives the document its default text colour.
+namespace PageScript {
+
+QString source(const QString &token, const QColor &textColor);
+
+// Sets the default text colour of the document on show.
+QString setTextColor(const QColor &textColor);
+
+// Sets where the next document is to be scrolled once laid out (-1: nowhere).
+QString scrollTarget(int y);
+
+// Applies a scroll target the document did not reach when it was laid out
+// (images arrived since) and answers [title, scroll position, greatest
+// scroll position].
+QString finishLoad(int target);
+
+// Answers [title, scroll position, greatest scroll position].
+QString state();
+
+QString scrollTo(int y);
+QString scrollToAnchor(const QString &name);
+
+} // namespace PageScript

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QWebEnginePage>
+
+// A page that never leaves by itself: link clicks in the document and form
+// submissions are reported instead of followed, no windows are opened, and
+// the page's own alert, confirm and prompt boxes are not shown.
+class PreviewPage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    // `token` starts every console message of the viewer's page script.
+    PreviewPage(QWebEngineProfile *profile, const QString &token, QObject *parent = nullptr);
+
+signals:
+    // A report of the page script (see pagescript.h).
+    void scriptMessage(const QJsonObject &message);
+    // The document itself asked to follow a link the page script did not
+    // catch (a page script ran before it, or it ran in an odd document).
+    void linkBlocked(const QUrl &url);
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage *createWindow(WebWindowType type) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int lineNumber, const QString &sourceID) override;
+    void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
+                          const QString &defaultValue, QString *result) override;
+
+private:
+    QString token_;
+};

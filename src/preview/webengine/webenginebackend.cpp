@@ -1,0 +1,437 @@
+#include "preview/webengine/webenginebackend.h"
+
+#include "preview/htmlbase.h"
+#include "preview/webengine/pagescript.h"
+#include "preview/webengine/previewpage.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QPrinter>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+const QString pageScriptName = QStringLiteral("quilmead-page");
+const QString scrollScriptName = QStringLiteral("quilmead-scroll");
+
+// The engine takes text through a data: URL, which may not exceed 2 MB once
+// percent-encoded; larger documents go through a file.
+constexpr qsizetype maxDataUrl = 2 * 1024 * 1024 - 4096;
+
+constexpr int maxPrintResolution = 300;
+
+bool fitsDataUrl(const QByteArray &utf8) {
+    if (utf8.size() > maxDataUrl)
+        return false;
+    if (utf8.size() * 3 < maxDataUrl)
+        return true;
+    return QUrl::toPercentEncoding(QString::fromUtf8(utf8)).size() < maxDataUrl;
+}
+
+// Large documents are written here; the folder goes when the program ends.
+QTemporaryDir &largePageDir() {
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/quilmead-preview-XXXXXX"));
+    return dir;
+}
+
+QString randomToken() {
+    return QStringLiteral("\x01qm%1:")
+        .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+QString targetOf(const QUrl &url) {
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+} // namespace
+
+WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
+                                   QWebEngineProfile *profile)
+    : events_(events), token_(randomToken()) {
+    page_ = new PreviewPage(profile, token_, this);
+    view_ = new QWebEngineView(parent);
+    view_->setPage(page_);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    view_->installEventFilter(this);
+
+    QWebEngineSettings *settings = page_->settings();
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    settings->setAttribute(QWebEngineSettings::AutoLoadImages, imagesEnabled_);
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    installPageScript();
+
+    stateTimer_.setSingleShot(true);
+    stateTimer_.setInterval(0);
+    connect(&stateTimer_, &QTimer::timeout, this, [this] {
+        runScript(PageScript::state(), [this](const QVariant &v) { takeState(v); });
+    });
+
+    connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBackend::loadingChanged);
+    connect(page_, &PreviewPage::scriptMessage, this, &WebEngineBackend::scriptMessage);
+    connect(page_, &PreviewPage::linkBlocked, this, &WebEngineBackend::linkBlocked);
+    connect(page_, &QWebEnginePage::scrollPositionChanged, this,
+            [this](const QPointF &pos) { y_ = qRound(pos.y()); });
+    connect(page_, &QWebEnginePage::contentsSizeChanged, &stateTimer_, qOverload<>(&QTimer::start));
+    connect(page_, &QWebEnginePage::titleChanged, &stateTimer_, qOverload<>(&QTimer::start));
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
+        if (loading_)
+            finishLoad(false);
+    });
+    connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
+        std::function<void(bool)> done = std::move(printDone_);
+        printDone_ = nullptr;
+        if (done)
+            done(ok);
+    });
+    connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBackend::showContextMenu);
+}
+
+WebEngineBackend::~WebEngineBackend() {
+    // Deleting the page may answer outstanding script and search callbacks;
+    // they must find the backend still whole and do nothing.
+    dying_ = true;
+    printDone_ = nullptr;
+    delete view_;
+    delete page_;
+    removeLargePage();
+}
+
+QWidget *WebEngineBackend::widget() {
+    return view_;
+}
+
+void WebEngineBackend::beginLoad() {
+    ++serial_;
+    loading_ = true;
+    awaitingStart_ = true;
+    hasDocument_ = true;
+    target_ = -1;
+    setScrollTarget(-1);
+    findText_.clear();
+    findActive_ = 0;
+    if (linkHovered_) {
+        linkHovered_ = false;
+        events_->hotSpotCovered(QString());
+    }
+}
+
+void WebEngineBackend::setHtml(const QString &html, const QUrl &baseUrl) {
+    beginLoad();
+    const QByteArray utf8 = html.toUtf8();
+    if (fitsDataUrl(utf8)) {
+        removeLargePage();
+        page_->setContent(utf8, QStringLiteral("text/html;charset=UTF-8"), baseUrl);
+        return;
+    }
+    const QUrl file = writeLargePage(html, baseUrl);
+    if (file.isValid()) {
+        page_->load(file);
+    } else {
+        page_->setHtml(tr("<p>The document is too large to preview: it could not be written "
+                          "to a temporary file.</p>"));
+    }
+}
+
+void WebEngineBackend::load(const QUrl &url) {
+    beginLoad();
+    removeLargePage();
+    page_->load(url);
+}
+
+QUrl WebEngineBackend::writeLargePage(const QString &html, const QUrl &baseUrl) {
+    QTemporaryDir &dir = largePageDir();
+    if (!dir.isValid())
+        return QUrl();
+    const QString name = QStringLiteral("page-%1-%2.htm").arg(quintptr(this), 0, 16).arg(serial_);
+    const QString path = dir.filePath(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QUrl();
+    // The byte order mark makes the engine read UTF-8 whatever the document
+    // declares; the BASE tag makes its relative addresses work.
+    file.write("\xEF\xBB\xBF");
+    file.write(HtmlBase::withBaseHref(html, baseUrl).toUtf8());
+    if (!file.commit())
+        return QUrl();
+    if (largePage_ != path)
+        removeLargePage();
+    largePage_ = path;
+    return QUrl::fromLocalFile(path);
+}
+
+void WebEngineBackend::removeLargePage() {
+    if (!largePage_.isEmpty())
+        QFile::remove(largePage_);
+    largePage_.clear();
+}
+
+void WebEngineBackend::loadingChanged(const QWebEngineLoadingInfo &info) {
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        awaitingStart_ = false;
+        if (!loading_) {
+            // The page navigated by itself (a script or a frame set's top link).
+            ++serial_;
+            loading_ = true;
+            target_ = -1;
+        }
+        events_->loadStarted();
+        return;
+    }
+    // The end of a load that a newer request has already replaced.
+    if (awaitingStart_ || page_->isLoading())
+        return;
+    finishLoad(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+}
+
+void WebEngineBackend::finishLoad(bool ok) {
+    const int serial = serial_;
+    runScript(PageScript::finishLoad(target_), [this, serial, ok](const QVariant &state) {
+        if (serial != serial_ || !loading_)
+            return;
+        takeState(state);
+        loading_ = false;
+        target_ = -1;
+        setScrollTarget(-1);
+        events_->loadFinished(ok);
+    });
+}
+
+void WebEngineBackend::scriptMessage(const QJsonObject &message) {
+    const QString kind = message.value(QLatin1String("e")).toString();
+    if (kind == QLatin1String("hover")) {
+        const QString href = message.value(QLatin1String("href")).toString();
+        linkHovered_ = !href.isEmpty();
+        events_->hotSpotCovered(href);
+    } else if (kind == QLatin1String("click")) {
+        events_->hotSpotClick(message.value(QLatin1String("href")).toString(),
+                              QUrl(message.value(QLatin1String("url")).toString()));
+    } else if (kind == QLatin1String("submit")) {
+        QStringList fields;
+        const QJsonArray list = message.value(QLatin1String("fields")).toArray();
+        for (const QJsonValue &field : list)
+            fields << field.toString();
+        events_->formSubmit(message.value(QLatin1String("action")).toString(),
+                            message.value(QLatin1String("method")).toString(), fields);
+    } else if (kind == QLatin1String("ready")) {
+        if (loading_ && !awaitingStart_)
+            events_->documentReady();
+        stateTimer_.start();
+    }
+}
+
+void WebEngineBackend::linkBlocked(const QUrl &url) {
+    events_->hotSpotClick(targetOf(url), url);
+}
+
+void WebEngineBackend::installPageScript() {
+    QWebEngineScriptCollection &scripts = page_->scripts();
+    for (const QWebEngineScript &old : scripts.find(pageScriptName))
+        scripts.remove(old);
+    QWebEngineScript script;
+    script.setName(pageScriptName);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(PageScript::source(token_, textColor_));
+    scripts.insert(script);
+}
+
+// The target goes into the next document as it is created, so that it is
+// scrolled before it is first shown and a refreshed page does not jump.
+void WebEngineBackend::setScrollTarget(int y) {
+    QWebEngineScriptCollection &scripts = page_->scripts();
+    for (const QWebEngineScript &old : scripts.find(scrollScriptName))
+        scripts.remove(old);
+    if (y < 0)
+        return;
+    QWebEngineScript script;
+    script.setName(scrollScriptName);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(PageScript::scrollTarget(y));
+    scripts.insert(script);
+}
+
+void WebEngineBackend::runScript(const QString &source,
+                                 std::function<void(const QVariant &)> then) {
+    QPointer<WebEngineBackend> self(this);
+    page_->runJavaScript(source, QWebEngineScript::ApplicationWorld,
+                         [self, then](const QVariant &result) {
+                             if (self && !self->dying_ && then)
+                                 then(result);
+                         });
+}
+
+void WebEngineBackend::takeState(const QVariant &state) {
+    const QVariantList values = state.toList();
+    if (values.size() != 3)
+        return;
+    y_ = values.at(1).toInt();
+    max_ = values.at(2).toInt();
+    const QString title = values.at(0).toString();
+    if (title != title_) {
+        title_ = title;
+        events_->titleChanged(title_);
+    }
+}
+
+int WebEngineBackend::scrollY() const {
+    return loading_ && target_ >= 0 ? target_ : y_;
+}
+
+void WebEngineBackend::setScrollY(int y) {
+    y = qMax(0, y);
+    if (loading_) {
+        target_ = y;
+        setScrollTarget(y);
+        return;
+    }
+    y_ = qMin(y, max_);
+    runScript(PageScript::scrollTo(y), [this](const QVariant &v) { takeState(v); });
+}
+
+int WebEngineBackend::maxScrollY() const {
+    return max_;
+}
+
+void WebEngineBackend::scrollToAnchor(const QString &name) {
+    runScript(PageScript::scrollToAnchor(name), [this](const QVariant &v) { takeState(v); });
+}
+
+QString WebEngineBackend::selectedText() const {
+    return page_->selectedText();
+}
+
+void WebEngineBackend::copy() {
+    page_->triggerAction(QWebEnginePage::Copy);
+}
+
+void WebEngineBackend::selectAll() {
+    page_->triggerAction(QWebEnginePage::SelectAll);
+}
+
+// The engine's search wraps around at the end of the document; the viewer's
+// goes on from the last match and says "not found" once it has passed the
+// last one, then starts over from the top.
+void WebEngineBackend::findText(const QString &text, bool matchCase,
+                                std::function<void(bool)> done) {
+    if (text != findText_ || matchCase != findCase_) {
+        findText_ = text;
+        findCase_ = matchCase;
+        findActive_ = 0;
+    }
+    QWebEnginePage::FindFlags flags;
+    if (matchCase)
+        flags |= QWebEnginePage::FindCaseSensitively;
+    QPointer<WebEngineBackend> self(this);
+    page_->findText(text, flags, [self, done](const QWebEngineFindTextResult &result) {
+        if (!self || self->dying_)
+            return;
+        const bool found = result.numberOfMatches() > 0 && result.activeMatch() > self->findActive_;
+        if (found) {
+            self->findActive_ = result.activeMatch();
+        } else {
+            self->findActive_ = 0;
+            self->findText_.clear();
+            self->page_->findText(QString());
+        }
+        if (done)
+            done(found);
+    });
+}
+
+void WebEngineBackend::print(QPrinter &printer, std::function<void(bool)> done) {
+    if (printDone_) {
+        if (done)
+            done(false);
+        return;
+    }
+    // The engine prints each page as a picture at the printer's resolution;
+    // beyond 300 dots per inch that costs seconds and hundreds of megabytes a
+    // page and shows no finer.
+    const int resolution = printer.resolution();
+    if (resolution > maxPrintResolution)
+        printer.setResolution(maxPrintResolution);
+    QPrinter *target = &printer;
+    printDone_ = [done, target, resolution](bool ok) {
+        target->setResolution(resolution);
+        if (done)
+            done(ok);
+    };
+    view_->print(&printer);
+}
+
+void WebEngineBackend::plainText(std::function<void(const QString &)> done) {
+    QPointer<WebEngineBackend> self(this);
+    page_->toPlainText([self, done](const QString &text) {
+        if (self && !self->dying_ && done)
+            done(text);
+    });
+}
+
+QString WebEngineBackend::title() const {
+    return title_;
+}
+
+void WebEngineBackend::setImagesEnabled(bool on) {
+    if (on == imagesEnabled_)
+        return;
+    imagesEnabled_ = on;
+    page_->settings()->setAttribute(QWebEngineSettings::AutoLoadImages, on);
+    if (!hasDocument_ || loading_)
+        return;
+    // Show the document on show again with or without its images, where it was.
+    const int y = y_;
+    beginLoad();
+    target_ = y;
+    setScrollTarget(y);
+    page_->triggerAction(QWebEnginePage::Reload);
+}
+
+void WebEngineBackend::setDefaults(const QString &fontFamily, int pointSize, const QColor &text,
+                                   const QColor &background) {
+    QWebEngineSettings *settings = page_->settings();
+    if (fontFamily.isEmpty())
+        settings->resetFontFamily(QWebEngineSettings::StandardFont);
+    else
+        settings->setFontFamily(QWebEngineSettings::StandardFont, fontFamily);
+    // Points to CSS pixels (96 per inch).
+    settings->setFontSize(QWebEngineSettings::DefaultFontSize,
+                          qMax(1, qRound(pointSize * 4 / 3.0)));
+    page_->setBackgroundColor(background.isValid() ? background : QColor(Qt::white));
+    if (text != textColor_) {
+        textColor_ = text;
+        installPageScript();
+        runScript(PageScript::setTextColor(text));
+    }
+}
+
+bool WebEngineBackend::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == view_ && event->type() == QEvent::Resize)
+        stateTimer_.start();
+    return QObject::eventFilter(watched, event);
+}
+
+// The page's own menu (back, reload, view source ...) makes no sense in a
+// preview: the click goes to the viewer, which offers the program's menu.
+void WebEngineBackend::showContextMenu(const QPoint &pos) {
+    QWidget *viewer = view_ ? view_->parentWidget() : nullptr;
+    if (!viewer)
+        return;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, view_->mapTo(viewer, pos),
+                            view_->mapToGlobal(pos));
+    QCoreApplication::sendEvent(viewer, &event);
+}

@@ -1,0 +1,301 @@
+// The viewer showing documents: loading, text, search, selection, scrolling,
+// images, default colours and printing, on the real browser engine.
+
+#include "preview/htmlviewer.h"
+#include "preview/viewerengine.h"
+#include "testfolder.h"
+#include "viewertesting.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+using namespace ViewerTesting;
+
+namespace {
+
+QString paragraphs(int count) {
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("<p>Paragraph number %1 of the long page.</p>\n").arg(i);
+    return text;
+}
+
+} // namespace
+
+class TestHtmlViewerContent : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<HtmlViewer> viewer;
+    TestFolder folder;
+
+    bool show(const QString &html, const QString &base = QString()) {
+        bool ok = false;
+        const QString dir = base.isEmpty() ? folder.path() : base;
+        return loadAndWait(
+                   *viewer, [&] { viewer->loadFromString(html, dir); }, &ok) &&
+               ok;
+    }
+    QString text() {
+        auto result = std::make_shared<QString>();
+        auto done = std::make_shared<bool>(false);
+        viewer->renderedText([result, done](const QString &t) {
+            *result = t;
+            *done = true;
+        });
+        if (!QTest::qWaitFor([&] { return *done; }, 5000))
+            return QStringLiteral("(no answer)");
+        return *result;
+    }
+    QString js(const QString &source) { return runScript(*viewer, source).toString(); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder.isValid());
+        folder.write("pic.png", tinyPng(20, 10));
+    }
+    void init() {
+        viewer = std::make_unique<HtmlViewer>();
+        viewer->resize(600, 400);
+        viewer->show();
+        QVERIFY(viewer->hasBackend());
+    }
+    void cleanup() { viewer.reset(); }
+
+    void loadFromStringResolvesAgainstFolder() {
+        QSignalSpy titles(viewer.get(), &HtmlViewer::titleChanged);
+        viewer->loadFromString("<title>Small</title><img id=i src=\"pic.png\">", folder.path());
+        QVERIFY(viewer->isBusy());
+        QVERIFY(loadAndWait(*viewer, [] {}));
+        QVERIFY(!viewer->isBusy());
+        QCOMPARE(viewer->documentTitle(), QStringLiteral("Small"));
+        QCOMPARE(titles.last().at(0).toString(), QStringLiteral("Small"));
+        QCOMPARE(js("document.getElementById('i').naturalWidth"), QStringLiteral("20"));
+    }
+
+    // Text of any size shows, with its relative images, its title, its
+    // rendering mode and characters beyond ASCII; binary junk does no harm.
+    void anySize_data() {
+        QTest::addColumn<int>("paragraphCount");
+        QTest::addColumn<bool>("binary");
+        QTest::newRow("small") << 10 << false;
+        QTest::newRow("1.5 MB, over the engine's limit once encoded") << 30000 << false;
+        QTest::newRow("3 MB") << 60000 << false;
+        QTest::newRow("binary junk") << 10 << true;
+    }
+    void anySize() {
+        QFETCH(int, paragraphCount);
+        QFETCH(bool, binary);
+        QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><title>Grand café</title>"
+                                      "</head><body><img id=i src=\"pic.png\">") +
+                       paragraphs(paragraphCount);
+        if (binary) {
+            QByteArray junk(64 * 1024, '\0');
+            for (int i = 0; i < junk.size(); ++i)
+                junk[i] = char((i * 7919) % 256);
+            html += QString::fromLatin1(junk);
+        }
+        html += QStringLiteral("<p id=last>Last paragraph — fin.</p></body></html>");
+        QVERIFY(show(html));
+        QCOMPARE(viewer->documentTitle(), QStringLiteral("Grand café"));
+        QCOMPARE(js("document.getElementById('i').naturalWidth"), QStringLiteral("20"));
+        QCOMPARE(js("document.compatMode"), QStringLiteral("CSS1Compat"));
+        QCOMPARE(js("document.getElementById('last').textContent"),
+                 QStringLiteral("Last paragraph — fin."));
+    }
+
+    void loadFromFileAndFailure() {
+        const QString page =
+            folder.write("page.htm", "<html><head><title>From file</title></head><body>"
+                                     "<img id=i src=\"pic.png\"></body></html>");
+        bool ok = false;
+        QVERIFY(loadAndWait(
+            *viewer, [&] { viewer->loadFromFile(page); }, &ok));
+        QVERIFY(ok);
+        QCOMPARE(viewer->documentTitle(), QStringLiteral("From file"));
+        QCOMPARE(js("document.getElementById('i').naturalWidth"), QStringLiteral("20"));
+
+        QVERIFY(loadAndWait(
+            *viewer, [&] { viewer->loadFromFile(folder.file("missing.htm")); }, &ok));
+        QVERIFY(!ok);
+        QVERIFY(!viewer->isBusy());
+    }
+
+    void clearShowsEmptyPage() {
+        QVERIFY(show("<title>Something</title><p>Some text</p>"));
+        QVERIFY(loadAndWait(*viewer, [&] { viewer->clear(); }));
+        QCOMPARE(viewer->documentTitle(), QString());
+        QCOMPARE(text().trimmed(), QString());
+    }
+
+    // A newer document replaces one still loading; only the newer one counts.
+    void overlappingLoads() {
+        QSignalSpy finished(viewer.get(), &HtmlViewer::loadFinished);
+        viewer->loadFromString("<title>First</title>" + paragraphs(20000), folder.path());
+        QTest::qWait(20);
+        viewer->loadFromString("<title>Second</title>", folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(!viewer->isBusy() && !finished.isEmpty(), 15000);
+        QTest::qWait(300);
+        QCOMPARE(viewer->documentTitle(), QStringLiteral("Second"));
+        QVERIFY(!viewer->isBusy());
+    }
+
+    void renderedTextFollowsLayout() {
+        QVERIFY(show("<p>one</p><p>two<br>three <b>bold</b></p><ul><li>item</li></ul>"));
+        QStringList lines = text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (QString &line : lines)
+            line = line.trimmed();
+        QCOMPARE(lines, (QStringList{"one", "two", "three bold", "item"}));
+    }
+
+    void find_data() {
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QList<bool>>("results");
+        // After the last match: not found, then it starts over from the top.
+        QTest::newRow("any case") << "foo" << false << QList<bool>{true, true, true, false, true};
+        QTest::newRow("match case") << "foo" << true << QList<bool>{true, true, false, true};
+        QTest::newRow("match case, other case") << "FOO" << true << QList<bool>{false, false};
+        QTest::newRow("any case, other case") << "FOO" << false << QList<bool>{true};
+        QTest::newRow("absent") << "zzz" << false << QList<bool>{false};
+        QTest::newRow("empty") << "" << false << QList<bool>{false};
+    }
+    void find() {
+        QFETCH(QString, needle);
+        QFETCH(bool, matchCase);
+        QFETCH(QList<bool>, results);
+        QVERIFY(show("<p>foo Foo</p><p>foo bar</p>"));
+        for (int i = 0; i < results.size(); ++i) {
+            int answer = -1;
+            viewer->find(needle, matchCase, [&](bool found) { answer = found; });
+            QTRY_VERIFY_WITH_TIMEOUT(answer != -1, 5000);
+            QCOMPARE(bool(answer), results.at(i));
+        }
+    }
+
+    void selectAllAndCopy() {
+        QVERIFY(show("<p>Hello <b>preview</b></p>"));
+        QCOMPARE(viewer->selectionLength(), 0);
+        viewer->selectAll();
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->selectionLength() > 0, 5000);
+        QVERIFY(viewer->selectedText().contains(QLatin1String("Hello preview")));
+        QCOMPARE(viewer->selectionLength(), int(viewer->selectedText().size()));
+        QGuiApplication::clipboard()->clear();
+        viewer->copyToClipboard();
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text().trimmed(),
+                                  viewer->selectedText().trimmed(), 5000);
+    }
+
+    void scrolling() {
+        QVERIFY(show(paragraphs(300)));
+        QCOMPARE(viewer->position(), 0);
+        const int max = viewer->maxPosition();
+        QVERIFY(max > 1000);
+        viewer->setPosition(250);
+        QTRY_COMPARE_WITH_TIMEOUT(js("String(window.scrollY)"), QStringLiteral("250"), 5000);
+        QCOMPARE(viewer->position(), 250);
+        viewer->setPosition(max + 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), max, 5000);
+        viewer->setPosition(-10);
+        QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), 0, 5000);
+    }
+
+    // Showing the text again at the position it had (a refresh) keeps it.
+    void positionSetWhileLoading() {
+        QVERIFY(show(paragraphs(300)));
+        viewer->setPosition(700);
+        QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), 700, 5000);
+        const int before = viewer->position();
+        QVERIFY(loadAndWait(*viewer, [&] {
+            viewer->loadFromString(paragraphs(301), folder.path());
+            viewer->setPosition(before);
+            QCOMPARE(viewer->position(), before);
+        }));
+        QCOMPARE(viewer->position(), before);
+        QCOMPARE(js("String(window.scrollY)"), QString::number(before));
+        // A new document without a position starts at the top.
+        QVERIFY(show(paragraphs(302)));
+        QCOMPARE(viewer->position(), 0);
+    }
+
+    void imagesOnAndOff() {
+        const QString html = paragraphs(100) + "<img id=i src=\"pic.png\">";
+        viewer->setViewImages(false);
+        QVERIFY(!viewer->viewImages());
+        QVERIFY(show(html));
+        QCOMPARE(js("document.getElementById('i').naturalWidth"), QStringLiteral("0"));
+        viewer->setPosition(300);
+        QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), 300, 5000);
+        // Switching images on shows the document again, in the same place.
+        QVERIFY(loadAndWait(*viewer, [&] { viewer->setViewImages(true); }));
+        QCOMPARE(js("document.getElementById('i').naturalWidth"), QStringLiteral("20"));
+        QCOMPARE(viewer->position(), 300);
+    }
+
+    void defaultColoursAndFont_data() {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("color");
+        QTest::addColumn<QString>("background");
+        QTest::newRow("defaults apply") << "<body>"
+                                        << "rgb(255, 0, 0)"
+                                        << "rgba(0, 0, 0, 0)";
+        QTest::newRow("page colours win") << "<body text=\"#00FF00\" bgcolor=\"#FFFF00\">"
+                                          << "rgb(0, 255, 0)"
+                                          << "rgb(255, 255, 0)";
+        QTest::newRow("page style wins") << "<style>html { color: #0000FF }</style><body>"
+                                         << "rgb(0, 0, 255)"
+                                         << "rgba(0, 0, 0, 0)";
+    }
+    void defaultColoursAndFont() {
+        QFETCH(QString, body);
+        QFETCH(QString, color);
+        QFETCH(QString, background);
+        viewer->setDefFontColor(Qt::red);
+        viewer->setDefBackground(QColor(0, 0, 128));
+        viewer->setDefFontSize(18);
+        viewer->setDefFontName("DejaVu Sans Mono");
+        QCOMPARE(viewer->defFontColor(), QColor(Qt::red));
+        QVERIFY(show(body + "<p id=p>Text</p>"));
+        QCOMPARE(js("getComputedStyle(document.getElementById('p')).color"), color);
+        QCOMPARE(js("getComputedStyle(document.body).backgroundColor"), background);
+        QCOMPARE(js("getComputedStyle(document.body).fontSize"), QStringLiteral("24px"));
+        auto *view = viewer->findChild<QWebEngineView *>();
+        QCOMPARE(view->page()->backgroundColor(), QColor(0, 0, 128));
+    }
+
+    void defaultsChangeOnShownPage() {
+        QVERIFY(show("<p id=p>Text</p>"));
+        viewer->setDefFontColor(QColor(0, 128, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(js("getComputedStyle(document.getElementById('p')).color"),
+                                  QStringLiteral("rgb(0, 128, 0)"), 5000);
+    }
+
+    void printsToPdf() {
+        QVERIFY(show("<h1>Printed</h1>" + paragraphs(100)));
+        const QString pdf = folder.file("out.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        int result = -1;
+        viewer->print(printer, [&](bool ok) { result = ok; });
+        QTRY_VERIFY_WITH_TIMEOUT(result != -1, 30000);
+        QCOMPARE(result, 1);
+        const QByteArray bytes = TestFolder::read(pdf);
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.size() > 2000);
+    }
+};
+
+int main(int argc, char **argv) {
+    ViewerEngine::prepareApplication();
+    QApplication app(argc, argv);
+    useLinkedEngine();
+    TestHtmlViewerContent test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_htmlviewer_content.moc"
