@@ -119,6 +119,7 @@ TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Priv
     setUtf8(true);
     d->lexer = new TagLexer(this);
     setLexer(d->lexer);
+    sci::callBytes(this, SCI_SETWORDCHARS, 0, d->lexer->wordCharacters());
     // Columns count UTF-16 code units like QString does; the index keeps
     // textLength() cheap on large documents.
     d->call(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);

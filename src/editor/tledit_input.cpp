@@ -11,6 +11,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+using Sci = QsciScintillaBase;
+
 namespace {
 
 // The character a key press types, as the key hook sees it: Enter is CR,
@@ -109,7 +111,35 @@ void TLEdit::mouseDoubleClickEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton)
         return;
     d->skipNextClick = true;
+    d->trimWordAtTagStart(event->position().toPoint());
     emit doubleClicked();
+}
+
+// "<" counts as a word character so that a double-click on BODY in "<BODY"
+// selects "<BODY". A "<" inside the selected word starts a new word, though:
+// double-clicking "bold" in "<B>bold</B>" selects "bold", not "bold</B".
+void TLEdit::Private::trimWordAtTagStart(const QPoint &point) {
+    const long start = call(Sci::SCI_GETSELECTIONSTART);
+    const long end = call(Sci::SCI_GETSELECTIONEND);
+    if (end - start < 2 || end - start > 4096)
+        return;
+    const long clicked = call(Sci::SCI_POSITIONFROMPOINT, point.x(), point.y());
+    QByteArray word(end - start + 1, Qt::Uninitialized);
+    sci::textRange(q, start, end, word.data());
+    long pieceStart = start;
+    long pieceEnd = end;
+    for (long i = 1; i < end - start; ++i) {
+        if (word.at(i) != '<')
+            continue;
+        if (start + i <= clicked)
+            pieceStart = start + i;
+        else {
+            pieceEnd = start + i;
+            break;
+        }
+    }
+    if (pieceStart != start || pieceEnd != end)
+        call(Sci::SCI_SETSEL, pieceStart, pieceEnd);
 }
 
 void TLEdit::setKeyPressHook(KeyPressHook hook) {

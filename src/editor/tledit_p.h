@@ -106,6 +106,7 @@ struct TLEdit::Private {
     void updateBookmarkMargin();
     void applyStyles();
     void checkModeChange();
+    void trimWordAtTagStart(const QPoint &point);
 
     bool runSearch(const SearchOptions &options, bool tellWhenNotFound);
     void notFound();

@@ -14,24 +14,95 @@ using Sci = QsciScintillaBase;
 
 namespace {
 const QString kNotFound = QStringLiteral("Search text not found.");
+const char kPlainWordCharacters[] =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_";
+} // namespace
+
+namespace {
+
+// Scintilla folds only ASCII letters when it ignores case. For a search text
+// with other letters that have case forms, the search runs as a regular
+// expression in which each such letter is a set of its forms ("[éÉ]").
+// Returns an empty pattern when the plain search does the job.
+QByteArray foldingPattern(const QString &needle) {
+    bool needed = false;
+    for (const QChar c : needle) {
+        if (c.unicode() >= 0x80 && (c.toLower() != c || c.toUpper() != c))
+            needed = true;
+        // The regular expression search works line by line.
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return QByteArray();
+    }
+    if (!needed)
+        return QByteArray();
+    static const QString special = QStringLiteral("^$\\.*+?()[]{}|/");
+    QString pattern;
+    for (qsizetype i = 0; i < needle.size(); ++i) {
+        const QChar c = needle.at(i);
+        if (c.isSurrogate()) {
+            pattern += c;
+            continue;
+        }
+        const QChar lower = c.toLower(), upper = c.toUpper(), title = c.toTitleCase();
+        if (lower == c && upper == c) {
+            if (special.contains(c))
+                pattern += QLatin1Char('\\');
+            pattern += c;
+            continue;
+        }
+        pattern += QLatin1Char('[');
+        pattern += lower;
+        pattern += upper;
+        if (title != upper)
+            pattern += title;
+        pattern += QLatin1Char(']');
+    }
+    return pattern.toUtf8();
+}
+
 } // namespace
 
 long TLEdit::Private::find(const QByteArray &needle, long from, long to, int flags,
                            long *matchEnd) const {
     if (needle.isEmpty())
         return -1;
+    const bool wholeWord = flags & Sci::SCFIND_WHOLEWORD;
+    QByteArray searched = needle;
+    if (!(flags & Sci::SCFIND_MATCHCASE)) {
+        const QByteArray pattern = foldingPattern(QString::fromUtf8(needle));
+        if (!pattern.isEmpty()) {
+            searched = pattern;
+            flags = Sci::SCFIND_REGEXP | Sci::SCFIND_CXX11REGEX | Sci::SCFIND_MATCHCASE;
+        }
+    }
+    const bool regex = flags & Sci::SCFIND_REGEXP;
     // "Whole word" means letters, digits and "_" here, not the wider set of
     // characters a double-click selects.
-    const bool plainWords = flags & Sci::SCFIND_WHOLEWORD;
-    if (plainWords)
-        sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, nullptr);
-    call(Sci::SCI_SETTARGETRANGE, from, to);
-    call(Sci::SCI_SETSEARCHFLAGS, flags);
-    const long found =
-        sci::callBytes(q, Sci::SCI_SEARCHINTARGET, needle.size(), needle.constData());
+    if (wholeWord)
+        sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, kPlainWordCharacters);
+    const bool backward = from > to;
+    long found = -1;
+    long end = 0;
+    for (;;) {
+        call(Sci::SCI_SETTARGETRANGE, from, to);
+        call(Sci::SCI_SETSEARCHFLAGS, flags);
+        found = sci::callBytes(q, Sci::SCI_SEARCHINTARGET, searched.size(), searched.constData());
+        if (found < 0)
+            break;
+        end = call(Sci::SCI_GETTARGETEND);
+        // The expression search ignores the whole-word flag: check here and
+        // go on past a match inside a word.
+        if (!regex || !wholeWord || call(Sci::SCI_ISRANGEWORD, found, end))
+            break;
+        from = backward ? found : call(Sci::SCI_POSITIONAFTER, found);
+        if (backward ? from <= to : from >= to) {
+            found = -1;
+            break;
+        }
+    }
     if (found >= 0 && matchEnd)
-        *matchEnd = call(Sci::SCI_GETTARGETEND);
-    if (plainWords)
+        *matchEnd = end;
+    if (wholeWord)
         sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, lexer->wordCharacters());
     return found;
 }
