@@ -57,8 +57,10 @@ FtpClient::~FtpClient() {
     if (isConnected()) {
         // Say goodbye without waiting for the answer: a destructor must neither
         // block on a silent server nor fail.
-        socket()->write("QUIT\r\n");
-        socket()->flush();
+        if (socket()->state() == QAbstractSocket::ConnectedState) {
+            socket()->write("QUIT\r\n");
+            socket()->flush();
+        }
         SockClient::disconnectFromServer();
     }
 }
@@ -122,6 +124,7 @@ QString FtpClient::command(const QString &text, int errorFrom) {
 void FtpClient::connectToServer() {
     if (isConnected())
         return;
+    disarm(); // the greeting is for the login, not for the idle reader
     SockClient::connectToServer();
     try {
         const QByteArray greeting = readReplyLine();
@@ -275,7 +278,7 @@ void FtpClient::abortTransfer() {
 }
 
 void FtpClient::arm() {
-    m_armed = true;
+    m_armed = isConnected();
     // Lines that came while nobody was listening are reported now.
     if (socket()->bytesAvailable() > 0)
         readUnsolicited();

@@ -114,6 +114,20 @@ private slots:
                  qPrintable(log.join('\n')));
     }
 
+    void commandsBeforeConnectingDoNothing() {
+        FakeFtpServer server;
+        server.setGreeting("220 Ready.\r\n");
+        FtpClient client;
+        setUp(client, server);
+        QCOMPARE(failureOf([&] {
+                     client.changeDirectory("www");
+                     client.uploadFile("/nonexistent/file.htm");
+                 }),
+                 QString());
+        client.connectToServer();
+        QCOMPARE(server.commands(), lines("USER tester|PASS s3cr3t"));
+    }
+
     void droppedControlConnection() {
         FakeFtpServer server;
         server.setGreeting("220 Ready.\r\n");

@@ -38,11 +38,16 @@ private:
         client.setTimeOut(5000);
     }
     QString remote(const QString &name) const { return m_remote.file(name); }
+    static QString longFolder() {
+        return QString(100, QLatin1Char('d')) + QStringLiteral("/") +
+               QString(100, QLatin1Char('e'));
+    }
 
 private slots:
     void initTestCase() {
         QVERIFY(m_local.isValid() && m_remote.isValid());
         QDir(m_remote.path()).mkpath(QStringLiteral("www/images"));
+        QDir(m_remote.path()).mkpath(QStringLiteral("www/") + longFolder());
         m_server = std::make_unique<RealFtpServer>(m_remote.path(), kUser, kPassword);
         QString why;
         QVERIFY2(m_server->start(&why), qPrintable(why));
@@ -66,6 +71,9 @@ private slots:
                                                         << "www/local-300.bin";
         QTest::newRow("into a sub-folder") << 4000 << "images/logo.gif"
                                            << "www/images/logo.gif";
+        // A command line longer than 255 characters must reach the server whole.
+        const QString deep = longFolder() + QStringLiteral("/") + QString(120, QLatin1Char('f'));
+        QTest::newRow("long remote name") << 10 << deep << "www/" + deep;
     }
     void upload() {
         QFETCH(int, size);
