@@ -9,11 +9,12 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     switch (type) {
     case NavigationTypeFormSubmitted:
         // Forms are reported by the page script; nothing is ever sent.
+        emit navigationRefused(url, false);
         return false;
     case NavigationTypeLinkClicked:
         if (!isMainFrame)
             return true; // a link inside a frame set loads into its frame
-        emit linkBlocked(url);
+        emit navigationRefused(url, true);
         return false;
     default:
         return true;

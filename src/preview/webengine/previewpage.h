@@ -15,9 +15,10 @@ public:
 signals:
     // A report of the page script (see pagescript.h).
     void scriptMessage(const QJsonObject &message);
-    // The document itself asked to follow a link the page script did not
-    // catch (a page script ran before it, or it ran in an odd document).
-    void linkBlocked(const QUrl &url);
+    // A navigation was refused: a form submission, or a link the page
+    // script did not catch (`isLink`). The engine still reports the refused
+    // navigation as started and then stopped.
+    void navigationRefused(const QUrl &url, bool isLink);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;

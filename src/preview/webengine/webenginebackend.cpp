@@ -80,7 +80,10 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
 
     connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBackend::loadingChanged);
     connect(page_, &PreviewPage::scriptMessage, this, &WebEngineBackend::scriptMessage);
-    connect(page_, &PreviewPage::linkBlocked, this, &WebEngineBackend::linkBlocked);
+    connect(page_, &PreviewPage::navigationRefused, this, &WebEngineBackend::navigationRefused);
+    refusedLinkTimer_.setSingleShot(true);
+    refusedLinkTimer_.setInterval(500);
+    connect(&refusedLinkTimer_, &QTimer::timeout, this, &WebEngineBackend::deliverRefusedLink);
     connect(page_, &QWebEnginePage::scrollPositionChanged, this,
             [this](const QPointF &pos) { y_ = qRound(pos.y()); });
     connect(page_, &QWebEnginePage::contentsSizeChanged, &stateTimer_, qOverload<>(&QTimer::start));
@@ -178,7 +181,16 @@ void WebEngineBackend::removeLargePage() {
 }
 
 void WebEngineBackend::loadingChanged(const QWebEngineLoadingInfo &info) {
-    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+    const bool started = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
+    if (refused_.contains(info.url())) {
+        if (!started) {
+            refused_.removeOne(info.url());
+            if (info.url() == refusedLink_)
+                deliverRefusedLink();
+        }
+        return;
+    }
+    if (started) {
         awaitingStart_ = false;
         if (!loading_) {
             // The page navigated by itself (a script or a frame set's top link).
@@ -190,7 +202,7 @@ void WebEngineBackend::loadingChanged(const QWebEngineLoadingInfo &info) {
         return;
     }
     // The end of a load that a newer request has already replaced.
-    if (awaitingStart_ || page_->isLoading())
+    if (awaitingStart_ || page_->isLoading() || !loading_)
         return;
     finishLoad(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
 }
@@ -231,8 +243,26 @@ void WebEngineBackend::scriptMessage(const QJsonObject &message) {
     }
 }
 
-void WebEngineBackend::linkBlocked(const QUrl &url) {
-    events_->hotSpotClick(targetOf(url), url);
+void WebEngineBackend::navigationRefused(const QUrl &url, bool isLink) {
+    refused_.append(url);
+    while (refused_.size() > 8)
+        refused_.removeFirst();
+    if (!isLink)
+        return;
+    // Reported once the refused navigation has ended (or soon, should the
+    // engine not say so), so that a load it causes is not taken for it.
+    if (!refusedLink_.isEmpty())
+        deliverRefusedLink();
+    refusedLink_ = url;
+    refusedLinkTimer_.start();
+}
+
+void WebEngineBackend::deliverRefusedLink() {
+    refusedLinkTimer_.stop();
+    const QUrl url = refusedLink_;
+    refusedLink_.clear();
+    if (url.isValid())
+        events_->hotSpotClick(targetOf(url), url);
 }
 
 void WebEngineBackend::installPageScript() {

@@ -54,7 +54,8 @@ private:
     void loadingChanged(const QWebEngineLoadingInfo &info);
     void finishLoad(bool ok);
     void scriptMessage(const QJsonObject &message);
-    void linkBlocked(const QUrl &url);
+    void navigationRefused(const QUrl &url, bool isLink);
+    void deliverRefusedLink();
     void installPageScript();
     void setScrollTarget(int y);
     void runScript(const QString &source, std::function<void(const QVariant &)> then = {});
@@ -81,6 +82,12 @@ private:
     bool imagesEnabled_ = true;
     bool linkHovered_ = false;
     QTimer stateTimer_;
+
+    // Navigations the page refused, whose start and stop are no loads, and
+    // a refused link to report once its navigation is over.
+    QList<QUrl> refused_;
+    QUrl refusedLink_;
+    QTimer refusedLinkTimer_;
 
     QString findText_;
     bool findCase_ = false;
