@@ -1,0 +1,352 @@
+#include "app/ui/mainwindow.h"
+#include "app/helpertips.h"
+#include "app/ui/aboutbox.h"
+#include "app/ui/filelistpanel.h"
+#include "app/ui/glyphs.h"
+#include "app/ui/lamp.h"
+#include "app/ui/percentsplitter.h"
+#include "app/userinteraction.h"
+#include "editor/tledit.h"
+#include "preview/htmlviewer.h"
+#include "projects/projectlist.h"
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <stdexcept>
+
+namespace {
+const QString kApplicationTitle = QStringLiteral("Quilmead 32");
+}
+
+MainWindow::MainWindow(Workbench workbench, QWidget *parent)
+    : QMainWindow(parent), m_wb(workbench) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(Glyphs::programIcon());
+    resize(623, 456);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    buildMainWidgets(this, m_w);
+    m_a.build(menuBar(), this);
+
+    // Both editors start disabled until a document opens; the pad follows it.
+    m_w.webPage->setEnabled(false);
+    m_w.webPage->setUndoDepth(100);
+    m_w.spareEditor->setUndoDepth(50);
+    m_w.spareEditor->setEditorFont(QFont(QStringLiteral("Courier New"), 10));
+
+    wireCommands();
+    wireEditorCommands();
+    wireMenuEnabling();
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+// --- State -----------------------------------------------------------------------------
+
+bool MainWindow::documentOpen() const { return m_w.webPage->isEnabled(); }
+
+TLEdit *MainWindow::activeEditor() const {
+    return m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
+}
+
+UiState MainWindow::uiState() const {
+    UiState s;
+    s.documentOpen = documentOpen();
+    QWidget *focus = QApplication::focusWidget();
+    s.previewFocused = focus && (focus == m_w.htmlSplit || m_w.htmlSplit->isAncestorOf(focus));
+    s.previewHasSelection = m_w.htmlSplit->selectionLength() > 0;
+    s.editorHasSelection = activeEditor()->hasSelectedText();
+    s.webPageFocused = m_w.webPage->hasFocus();
+    s.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+    return s;
+}
+
+// --- Operations ------------------------------------------------------------------------
+
+void MainWindow::setFormCaption(const QString &name) {
+    setWindowTitle(QStringLiteral("Quilmead - ") + name.toUpper());
+}
+
+void MainWindow::showHelperTopic(int topic) {
+    ::showHelperTopic(m_wb.ui, m_tips, m_wb.settings, topic);
+}
+
+void MainWindow::getLocation() {
+    TLEdit *editor = m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
+    editor->readSelection();
+    m_w.statusPanels[0]->setText(QStringLiteral("%1:%2").arg(editor->endLine).arg(editor->endPos));
+}
+
+void MainWindow::checkClipboard() {
+    runStep(m_wb.ui, QStringLiteral("CheckClipboard"), [this] {
+        if (documentOpen())
+            m_w.buttons.paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    });
+}
+
+void MainWindow::showHint(const QString &hint) {
+    m_w.statusPanels[2]->setText(hint);
+    m_w.headerSections[2]->setText(hint);
+}
+
+void MainWindow::setHintsShown(bool on) {
+    m_hintsShown = on;
+    m_a.showHints->setChecked(on);
+    m_wb.settings.showHints = on;
+}
+
+void MainWindow::setFullScreen(bool on) {
+    if (on == m_fullScreen)
+        return;
+    if (on) {
+        showHelperTopic(HelperTopic::FullScreen);
+        m_fullScreen = true;
+        m_w.mainSplitter->hide();
+        m_w.toolsPanel->hide();
+        m_w.htmlFull->show();
+        m_w.htmlFull->loadFromString(m_w.webPage->text(), QDir::currentPath());
+        m_w.htmlFull->setPosition(0);
+        m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in split screen"));
+        m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in split screen"));
+        m_a.viewFullScreen->setText(QStringLiteral("&View Split Screen!"));
+    } else {
+        m_fullScreen = false;
+        m_w.htmlFull->hide();
+        m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in full screen"));
+        m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in full screen"));
+        m_a.viewFullScreen->setText(QStringLiteral("&View Full Screen!"));
+        m_w.toolsPanel->show();
+        m_w.mainSplitter->show();
+    }
+}
+
+void MainWindow::hideFullScreen() {
+    if (m_fullScreen)
+        setFullScreen(false);
+}
+
+void MainWindow::setProjectsShown(bool shown) {
+    m_a.displayProjects->setChecked(shown);
+    m_w.mainSplitter->setBarPercent(0, shown ? 25 : 0);
+}
+
+void MainWindow::setSplitDirection(int direction) {
+    m_wb.settings.splitDirection = direction ? 1 : 0;
+    m_w.splitScreen->setOrientation(direction ? Qt::Horizontal : Qt::Vertical);
+    // Keep the bars where they were in per cent.
+    m_w.splitScreen->setBarPercent(0, m_w.splitScreen->barPercent(0));
+}
+
+void MainWindow::toggleSplitStyle() { setSplitDirection(m_wb.settings.splitDirection ? 0 : 1); }
+
+void MainWindow::setLastFilesMenu() {
+    bool any = false;
+    for (int i = 0; i < 4; ++i) {
+        const QString &path = m_wb.settings.lastFiles[i];
+        if (path.isEmpty())
+            continue;
+        // A path may hold "&"; double it so it shows as written.
+        m_a.lastFiles[i]->setText(QStringLiteral("&%1 ").arg(i + 1) +
+                                  QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_a.lastFiles[i]->setData(path);
+        m_a.lastFiles[i]->setVisible(true);
+        any = true;
+    }
+    if (QAction *sep = m_a.fileMenu->findChild<QAction *>(QStringLiteral("LastFilesSeparator")))
+        sep->setVisible(any);
+    for (QAction *a : m_a.fileMenu->actions())
+        if (a->objectName() == QLatin1String("LastFilesSeparator"))
+            a->setVisible(any);
+}
+
+// --- Start-up --------------------------------------------------------------------------
+
+void MainWindow::runCreationStep() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    runStep(m_wb.ui, QStringLiteral("FormCreate"), [this] {
+        if (!QDir::setCurrent(m_wb.programDir))
+            m_wb.ui.message(QStringLiteral("Error changing default directory."), Msg::Error, Msg::Ok);
+        m_w.htmlSplit->setHistoryMaxCount(10);
+        m_w.htmlFull->setHistoryMaxCount(10);
+        m_tips = TipBook::load(m_wb.programDir + QStringLiteral("TIPS.TXT"));
+        const SettingsStore::ReadResult read = m_wb.store.read(m_wb.settings);
+        if (!read.ok)
+            m_wb.ui.message(Msg::exceptionText(QStringLiteral("ReadINI")), Msg::Warning, Msg::Ok);
+        // What was read is applied even when reading stopped early, so that
+        // the values before the bad one are in force (and written back).
+        applySettings();
+    });
+    runStep(m_wb.ui, QStringLiteral("FormCreate"), [this] { loadProjectTree(); });
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::runFirstShow() {
+    if (m_firstShowDone)
+        return;
+    m_firstShowDone = true;
+    runStep(m_wb.ui, QStringLiteral("FormShow"), [this] {
+        if (m_wb.settings.width < 1) {
+            // Fit the client width to the tool pages.
+            const int needed = m_w.toolsPanel->sizeHint().width() + 10;
+            if (needed > width())
+                resize(needed, height());
+        }
+        m_w.statusPanels[1]->setText(QStringLiteral("Insert"));
+        m_a.viewFullScreen->setVisible(false);
+        captureAppearance();
+        m_w.webPage->setModifiedFlag(false);
+        if (m_hooks.buildCustomPages)
+            m_hooks.buildCustomPages();
+        if (m_hooks.loadScratchPad)
+            m_hooks.loadScratchPad();
+        checkClipboard();
+        if (m_hooks.fillImageDirectoryListing)
+            m_hooks.fillImageDirectoryListing();
+        if (m_wb.settings.autoLoad && m_hooks.autoLoadLastFile)
+            m_hooks.autoLoadLastFile();
+    });
+    m_w.fileList->setFilter(openFilter());
+}
+
+void MainWindow::runActivation() {
+    if (m_tipShowing)
+        return;
+    // Only a return from outside the program counts; coming back from one of
+    // the program's own dialogs (the tip dialog among them) does not.
+    const bool fromOutside = !m_firstActivationDone || m_leftToOutside;
+    m_firstActivationDone = true;
+    m_leftToOutside = false;
+    if (!fromOutside)
+        return;
+    runStep(m_wb.ui, QStringLiteral("FormActivate"), [this] {
+        if (m_wb.settings.showTipOfTheDay && !documentOpen())
+            showTipOfTheDay();
+    });
+}
+
+void MainWindow::showTipOfTheDay() {
+    m_tipShowing = true;
+    bool show = m_wb.settings.showTipOfTheDay;
+    const int last = m_wb.ui.tipOfTheDay(m_wb.settings.tipNumber, show);
+    m_wb.settings.tipNumber = last + 2;
+    m_wb.settings.showTipOfTheDay = show;
+    m_tipShowing = false;
+}
+
+void MainWindow::loadProjectTree() {
+    ProjectList entries;
+    const QString path = m_wb.programDir + QStringLiteral("project.dat");
+    if (!QFileInfo::exists(path) || !readProjectList(path, entries))
+        entries = defaultProjectList();
+    m_w.outline->clear();
+    QTreeWidgetItem *project = nullptr;
+    for (const ProjectEntry &e : entries) {
+        if (e.level == 1 || !project) {
+            project = new QTreeWidgetItem(m_w.outline, QStringList(e.text));
+        } else {
+            new QTreeWidgetItem(project, QStringList(e.text));
+        }
+    }
+}
+
+void MainWindow::saveProjectTree() {
+    ProjectList entries;
+    for (int i = 0; i < m_w.outline->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *project = m_w.outline->topLevelItem(i);
+        entries.append({1, project->text(0)});
+        for (int k = 0; k < project->childCount(); ++k)
+            entries.append({2, project->child(k)->text(0)});
+    }
+    if (!writeProjectList(m_wb.programDir + QStringLiteral("project.dat"), entries))
+        throw std::runtime_error("project list not written");
+}
+
+// --- Shutdown --------------------------------------------------------------------------
+
+bool MainWindow::runShutdown() {
+    if (m_hooks.closeAllPages && !m_hooks.closeAllPages())
+        return false;
+    if (documentOpen())
+        return false;
+    runStep(m_wb.ui, QStringLiteral("FormClose"), [this] { saveProjectTree(); });
+    runStep(m_wb.ui, QStringLiteral("FormClose"), [this] {
+        if (m_hooks.saveScratchPad)
+            m_hooks.saveScratchPad();
+    });
+    runStep(m_wb.ui, QStringLiteral("FormClose"), [this] {
+        recordWindowState();
+        if (!m_wb.store.write(m_wb.settings))
+            throw std::runtime_error("settings not written");
+    });
+    return true;
+}
+
+// --- Events ----------------------------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    runFirstShow();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (runShutdown())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow()) {
+        runActivation();
+    } else {
+        // The program's own dialogs take activation without leaving it.
+        m_leftToOutside = QApplication::activeWindow() == nullptr;
+    }
+}
+
+bool MainWindow::event(QEvent *event) {
+    if (event->type() == QEvent::StatusTip) {
+        showHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::ToolTip && !m_hintsShown) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showAbout() {
+    AboutBox box(this);
+    box.exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/tipbook.h"
+#include "app/userinteraction.h"
+
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+class HelpWindow;
+
+// The program's answers to UserInteraction: the real Qt dialogs.
+class QtUserInteraction : public UserInteraction {
+public:
+    QtUserInteraction(const QString &programDir, const QString &applicationTitle);
+    ~QtUserInteraction() override;
+
+    // Dialogs are centred over this window while it is set.
+    void setParentWindow(QWidget *window) { m_parent = window; }
+    // The tips shown by the tip dialogs.
+    void setTipBook(const TipBook *tips) { m_tips = tips; }
+
+    int message(const QString &text, Msg::Kind kind, Msg::Buttons buttons) override;
+    void plainMessage(const QString &text) override;
+    bool inputBox(const QString &caption, const QString &prompt, QString &value) override;
+    QString openFile(const FileRequest &request, int *chosenFilter) override;
+    QString saveFile(const FileRequest &request, int *chosenFilter) override;
+    bool chooseColor(QColor &color) override;
+    bool chooseFont(FontChoice &font) override;
+    bool choosePrinter(QPrinter &printer, bool setupOnly) override;
+    bool helperTip(const QString &caption, const TipText &tip) override;
+    int tipOfTheDay(int index, bool &showAtStartup) override;
+    void showHelp() override;
+
+private:
+    QString fileDialog(bool save, const FileRequest &request, int *chosenFilter);
+
+    QString m_programDir;
+    QString m_title;
+    QPointer<QWidget> m_parent;
+    const TipBook *m_tips = nullptr;
+    QPointer<HelpWindow> m_help;
+};

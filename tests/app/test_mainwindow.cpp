@@ -1,0 +1,370 @@
+// Start-up and shutdown of the main window under the offscreen platform, with
+// an empty settings store and a fresh program folder.
+
+#include "app/ui/filelistpanel.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/percentsplitter.h"
+#include "editor/tledit.h"
+#include "preview/htmlviewer.h"
+#include "projects/projectlist.h"
+#include "scripteduserinteraction.h"
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+#include "testfolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+struct Fixture {
+    TestFolder dir;
+    Settings settings;
+    std::unique_ptr<SettingsStore> store;
+    ScriptedUserInteraction ui;
+    std::unique_ptr<MainWindow> window;
+
+    Fixture() { store = std::make_unique<SettingsStore>(dir.file("store.ini")); }
+    QString programDir() const { return dir.path(); }
+    MainWindow &start(bool show = true) {
+        window = std::make_unique<MainWindow>(Workbench{settings, *store, ui, programDir()});
+        window->runCreationStep();
+        if (show) {
+            window->show();
+            window->runFirstShow();
+        }
+        return *window;
+    }
+};
+
+QAction *action(MainWindow &w, const QString &name) {
+    QAction *a = w.findChild<QAction *>(name);
+    if (!a)
+        qFatal("no action %s", qPrintable(name));
+    return a;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void namedComponentsExist() {
+        Fixture f;
+        MainWindow &w = f.start();
+        QCOMPARE(w.objectName(), QString("TForm1"));
+        QCOMPARE(w.windowTitle(), QString("Quilmead 32"));
+        for (const char *name :
+             {"ToolsPanel", "ButtonPanel1", "EWSPanel", "InATagLight", "InABodyLight", "PowerBook",
+              "MainSplitter", "FileTabs", "ProjectPage", "Outline1", "FilePage", "Panel1",
+              "DriveComboBox1", "Panel2", "FilterComboBox1", "ThreeWaySplitter1", "DirectoryListBox1",
+              "FileListBox1", "SplitScreen", "WebPageTabs", "WebPage", "HTMLSplit", "HTMLFrames",
+              "SpareEditor", "HTMLFull", "StatusBar", "Header1", "SaveAsBtn"})
+            QVERIFY2(w.findChild<QWidget *>(name), name);
+        QVERIFY(w.findChild<QMenu *>("WebPagePopup"));
+        QVERIFY(w.findChild<QMenu *>("HTMLPopup"));
+    }
+
+    void freshStartWithEmptyStore() {
+        Fixture f;
+        MainWindow &w = f.start();
+        MainWidgets &c = w.widgets();
+        QCOMPARE(c.fileTabs->currentWidget(), c.filePage);
+        QCOMPARE(c.outline->topLevelItemCount(), 1);
+        QCOMPARE(c.outline->topLevelItem(0)->text(0), QString("Welcome - Welcome"));
+        QCOMPARE(c.outline->topLevelItem(0)->childCount(), 4);
+        QCOMPARE(c.outline->topLevelItem(0)->child(3)->text(0), QString("Update notices - updates.htm"));
+        QCOMPARE(w.height(), 456);
+        QVERIFY(w.width() >= 623);
+        QCOMPARE(c.splitScreen->orientation(), Qt::Vertical);
+        QCOMPARE(c.splitScreen->barPercent(0), 50);
+        QVERIFY(!w.actions().showHints->isChecked());
+        for (int i = MainWidgets::Custom1; i <= MainWidgets::Custom4; ++i)
+            QVERIFY(!c.powerBook->isTabVisible(i));
+        QVERIFY(!c.webPage->isEnabled());
+        QVERIFY(!c.powerBook->isVisible());
+        QCOMPARE(c.statusPanels[1]->text(), QString("Insert"));
+        QVERIFY(!w.actions().viewFullScreen->isVisible());
+        QVERIFY(!c.buttons.save->isEnabled());
+        QVERIFY(c.buttons.open->isEnabled() && c.buttons.newPage->isEnabled());
+        QCOMPARE(f.ui.unexpected(), 0);
+        // The open filter reaches the File List's filter box.
+        QVERIFY(c.fileList->filter().startsWith("Web Documents|*.html;*.htm;*.shtm;*.shtml;|"));
+    }
+
+    void tipOfTheDayAtFirstActivationOnly() {
+        Fixture f;
+        MainWindow &w = f.start();
+        f.ui.answerTip(14, true);
+        w.runActivation();
+        QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::TipOfDay), 1);
+        QCOMPARE(f.ui.asked().last().filterIndex, 10); // opened with the stored index
+        QCOMPARE(f.settings.tipNumber, 16);
+        // Coming back from the program's own dialog does not show it again.
+        w.runActivation();
+        QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::TipOfDay), 1);
+    }
+
+    void noTipWhenSwitchedOff() {
+        Fixture f;
+        f.settings.showTipOfTheDay = true;
+        {
+            QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("Helpers/ShowTipOfTheDay", 0);
+        }
+        MainWindow &w = f.start();
+        w.runActivation();
+        QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::TipOfDay), 0);
+    }
+
+    void storedValuesAreApplied() {
+        Fixture f;
+        {
+            QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("Defaults/ShowHints", 1);
+            raw.setValue("Defaults/FileTabs", "Projects");
+            raw.setValue("Defaults/ShowCustom2", 1);
+            raw.setValue("Defaults/ShowCustom3", 1);
+            raw.setValue("Defaults/Custom3caption", "Mine");
+            raw.setValue("Defaults/UseEWS", 0);
+            raw.setValue("Defaults/TabSize", 3);
+            raw.setValue("Defaults/Browser1", "/usr/bin/firefox");
+            raw.setValue("WindowAttributes/SplitPosition", 30);
+            raw.setValue("WindowAttributes/SplitDirection", 1);
+            raw.setValue("WindowAttributes/Left", 20);
+            raw.setValue("WindowAttributes/Top", 30);
+            raw.setValue("WindowAttributes/Width", 700);
+            raw.setValue("WindowAttributes/Height", 500);
+            raw.setValue("LastFiles/File1", "/tmp/some page.htm");
+        }
+        MainWindow &w = f.start();
+        MainWidgets &c = w.widgets();
+        QVERIFY(w.actions().showHints->isChecked());
+        QCOMPARE(c.fileTabs->currentWidget(), c.projectPage);
+        QVERIFY(c.powerBook->isTabVisible(MainWidgets::Custom2));
+        QCOMPARE(c.powerBook->tabText(MainWidgets::Custom2), QString("Custom 2"));
+        QCOMPARE(c.powerBook->tabText(MainWidgets::Custom3), QString("Mine"));
+        QVERIFY(!c.powerBook->isTabVisible(MainWidgets::Custom4));
+        QVERIFY(c.ewsPanel->isHidden());
+        QCOMPARE(c.webPage->tabStopSize(), 3);
+        QCOMPARE(c.splitScreen->orientation(), Qt::Horizontal);
+        QCOMPARE(c.splitScreen->barPercent(0), 30);
+        QCOMPARE(w.size(), QSize(700, 500));
+        QVERIFY(w.actions().lastFiles[0]->isVisible());
+        QCOMPARE(w.actions().lastFiles[0]->data().toString(), QString("/tmp/some page.htm"));
+        QVERIFY(!w.actions().lastFiles[1]->isVisible());
+        w.updateMenuStates();
+        QVERIFY(w.actions().browser1->isVisible());
+        QCOMPARE(w.actions().browser1->text(), QString("View page in firefox"));
+        QVERIFY(!w.actions().browser2->isVisible());
+    }
+
+    void maximizedNeedsAWidth() {
+        Fixture f;
+        {
+            QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("WindowAttributes/Maximized", 1);
+            raw.setValue("WindowAttributes/Width", 0);
+        }
+        MainWindow &w = f.start(false);
+        QVERIFY(!(w.windowState() & Qt::WindowMaximized));
+    }
+
+    void badStoredValueWarnsAndStartsAnyway() {
+        Fixture f;
+        {
+            QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("Defaults/ShowHints", 1);
+            raw.setValue("Defaults/UseBR", "perhaps");
+        }
+        MainWindow &w = f.start();
+        QCOMPARE(f.ui.messageTexts(), QStringList{"Exception occured during ReadINI!"});
+        QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Warning));
+        QVERIFY(w.actions().showHints->isChecked()); // read before the bad value
+        QVERIFY(w.isVisible());
+    }
+
+    void shutdownWritesProjectListAndSettings() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.setHintsShown(true);
+        w.widgets().fileTabs->setCurrentWidget(w.widgets().projectPage);
+        QVERIFY(w.runShutdown());
+        ProjectList list;
+        QVERIFY(readProjectList(f.dir.file("project.dat"), list));
+        QCOMPARE(list, defaultProjectList());
+        QVERIFY(TestFolder::read(f.dir.file("project.dat")).contains("\r\n\tReadme File - readme.htm\r\n"));
+        QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+        QCOMPARE(raw.value("Defaults/ShowHints").toInt(), 1);
+        QCOMPARE(raw.value("Defaults/FileTabs").toString(), QString("Projects"));
+        QCOMPARE(raw.value("Defaults/ShowProjectPanel").toInt(), 1);
+        QCOMPARE(raw.value("Defaults/Custom1caption").toString(), QString("Custom 1"));
+        QCOMPARE(raw.value("WindowAttributes/SplitPosition").toInt(), 50);
+        QVERIFY(raw.value("WindowAttributes/Width").toInt() >= 623);
+        // The appearance in force is what gets written.
+        QCOMPARE(raw.value("Defaults/TabSize").toInt(), 5);
+        QCOMPARE(raw.value("Defaults/SyntaxFGColor").toString(), QString("16711680"));
+    }
+
+    void cancelledCloseKeepsRunningAndWritesNothing() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.hooks().closeAllPages = [] { return false; };
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QVERIFY(!QFileInfo::exists(f.dir.file("project.dat")));
+        QVERIFY(!QFileInfo::exists(f.dir.file("store.ini")));
+    }
+
+    void projectListFromFile() {
+        Fixture f;
+        f.dir.write("project.dat", "Site - site\r\n\t#Default Project Settings - PROJECT.INI\r\n\tHome - index.htm\r\n"
+                                   "Empty - empty\r\n");
+        MainWindow &w = f.start();
+        QTreeWidget *tree = w.widgets().outline;
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->child(1)->text(0), QString("Home - index.htm"));
+        Fixture g;
+        g.dir.write("project.dat", "");
+        g.start();
+        QCOMPARE(g.window->widgets().outline->topLevelItemCount(), 0); // empty file, empty tree
+    }
+
+    void menuCaptionsAndShortcuts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("save") << "Save1" << "&Save" << "F2";
+        QTest::newRow("open") << "Open1" << "&Open ..." << "";
+        QTest::newRow("undo") << "Undo1" << "&Undo" << "Alt+Backspace";
+        QTest::newRow("redo") << "Redo1" << "&Redo" << "Shift+Alt+Backspace";
+        QTest::newRow("delete") << "Delete1" << "&Delete" << "Ctrl+Del";
+        QTest::newRow("body") << "BodyStatement1" << "&Body Statement..." << "Shift+F1";
+        QTest::newRow("center") << "Center1" << "Center" << "Ctrl+Shift+C";
+        QTest::newRow("find") << "Find1" << "&Find..." << "Ctrl+F";
+        QTest::newRow("find next") << "FindNext1" << "Find Next" << "F3";
+        QTest::newRow("spell") << "SpellCheck1" << "Spell Check..." << "Ctrl+S";
+        QTest::newRow("evaluate") << "Evaluate" << "&Evaluate..." << "Ctrl+E";
+        QTest::newRow("refresh") << "RefreshHTML1" << "&Refresh HTML" << "F5";
+        QTest::newRow("check cursor") << "CheckCursorPosition1" << "Check Cursor Position" << "Ctrl+F5";
+        QTest::newRow("full screen") << "ViewFullScreen1" << "&View Full Screen!" << "F6";
+        QTest::newRow("paragraph") << "PP1" << "<P></P>" << "Ctrl+P";
+        QTest::newRow("nbsp") << "NBSP1" << "&&&nbsp; - Nonbreaking Space" << "Ctrl+Alt+Space";
+        QTest::newRow("bar") << "HorizontalBar1" << "Horizontal &Bar" << "Ctrl+B";
+        QTest::newRow("table guy") << "InsertTable" << "&Table Veda Guy..." << "Ctrl+T";
+        QTest::newRow("hints") << "ShowHints1" << "&Show Hints" << "";
+        QTest::newRow("delete page") << "DeletePage" << "Remove && &Delete Page..." << "";
+        QTest::newRow("rename") << "RenameFile" << "&Rename File..." << "Ctrl+Alt+D";
+    }
+    void menuCaptionsAndShortcuts() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        static Fixture f;
+        if (!f.window)
+            f.start(false);
+        QAction *a = action(*f.window, name);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+    }
+
+    void topLevelMenusInOrder() {
+        Fixture f;
+        MainWindow &w = f.start(false);
+        QStringList captions;
+        for (QAction *a : w.menuBar()->actions())
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{"&File", "P&rojects", "&Edit", "&Search", "&Page", "&Insert",
+                                        "&HTML Codes", "&Options", "&View Full Screen!", "His&tory",
+                                        "&Help"}));
+        QVERIFY(!w.actions().historyMenu->menuAction()->isVisible());
+    }
+
+    void entriesNotBuiltAreDisabledWithoutDocument() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.updateMenuStates();
+        MainActions &a = w.actions();
+        for (QAction *x : {a.save, a.saveAs, a.closePage, a.print, a.undo, a.cut, a.find,
+                           a.evaluate, a.horizontalBar, a.viewInlineImages})
+            QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
+        // Entries whose feature is built stay usable.
+        for (QAction *x : {a.exit, a.about, a.showHints, a.contents, a.showTips, a.generalPreferences})
+            QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
+        QVERIFY(a.modifyMenuTags->isVisible());
+    }
+
+    void editMenuWithPreviewFocusedAndNoSelection() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.widgets().webPage->setEnabled(true); // as if a document were open
+        w.activateWindow();
+        w.widgets().htmlSplit->setFocus();
+        QTRY_VERIFY(w.uiState().previewFocused);
+        w.updateMenuStates();
+        for (QAction *x : w.actions().editMenu->actions())
+            if (!x->isSeparator())
+                QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
+    }
+
+    void fullScreenTogglesPanesHintAndCaption() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.widgets().webPage->setEnabled(true);
+        w.widgets().webPage->setText("<HTML><BODY>Hello</BODY></HTML>");
+        f.ui.answerHelper(false);
+        w.setFullScreen(true);
+        QCOMPARE(f.ui.asked().last().caption, QString("Full Screen"));
+        QVERIFY(!f.settings.fullScreen);
+        QVERIFY(w.widgets().mainSplitter->isHidden());
+        QVERIFY(w.widgets().toolsPanel->isHidden());
+        QVERIFY(w.widgets().htmlFull->isVisible());
+        QCOMPARE(w.actions().viewFullScreen->text(), QString("&View Split Screen!"));
+        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(), QString("View HTML document in split screen"));
+        w.hideFullScreen();
+        QVERIFY(!w.isFullScreen());
+        QVERIFY(w.widgets().mainSplitter->isVisible());
+        QCOMPARE(w.actions().viewFullScreen->text(), QString("&View Full Screen!"));
+        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(), QString("View HTML document in full screen"));
+    }
+
+    void captionsHintsAndStatus() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.setFormCaption("/tmp/Page.htm");
+        QCOMPARE(w.windowTitle(), QString("Quilmead - /TMP/PAGE.HTM"));
+        w.showHint("Save page");
+        QCOMPARE(w.widgets().statusPanels[2]->text(), QString("Save page"));
+        QCOMPARE(w.widgets().headerSections[2]->text(), QString("Save page"));
+        w.widgets().webPage->setText("line one\nline two");
+        w.widgets().webPage->setCursorPosition(1, 4);
+        w.getLocation();
+        QCOMPARE(w.widgets().statusPanels[0]->text(), QString("2:4"));
+    }
+
+    void splitStyleAndProjectToggles() {
+        Fixture f;
+        MainWindow &w = f.start();
+        w.widgets().buttons.splitStyle->click();
+        QCOMPARE(f.settings.splitDirection, 1);
+        QCOMPARE(w.widgets().splitScreen->orientation(), Qt::Horizontal);
+        w.widgets().buttons.projects->click();
+        QVERIFY(!w.actions().displayProjects->isChecked());
+        QCOMPARE(w.widgets().mainSplitter->barPercent(0), 0);
+        w.actions().displayProjects->trigger();
+        QCOMPARE(w.widgets().mainSplitter->barPercent(0), 25);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,187 @@
+#include "settings/settingsstore.h"
+#include "testfolder.h"
+
+#include <QSettings>
+#include <QtTest>
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreGivesDefaultsAndCreatesNothing() {
+        TestFolder dir;
+        const QString ini = dir.file("store.ini");
+        SettingsStore store(ini);
+        Settings s;
+        s.tipNumber = 99; // must be overwritten only by stored values
+        const auto result = store.read(s);
+        QVERIFY(result.ok);
+        QCOMPARE(s.tipNumber, 99);
+        QVERIFY(!QFileInfo::exists(ini));
+        Settings fresh;
+        QCOMPARE(fresh.showHints, false);
+        QCOMPARE(fresh.fileTabs, QString("File List"));
+        QCOMPARE(fresh.extension, QString("html,htm,shtm,shtml"));
+        QCOMPARE(fresh.graphicExtension, QString("gif,jpg"));
+        QCOMPARE(fresh.timeOut, 60000);
+        QCOMPARE(fresh.suggestCount, 10);
+        QCOMPARE(fresh.tipNumber, 10);
+        QCOMPARE(fresh.fontSizeChange, 2);
+        QVERIFY(fresh.useEws && fresh.showImages && fresh.autoIndent && fresh.expandCharsToHtml);
+        QVERIFY(!fresh.showCustom[0] && !fresh.showCustom[3]);
+    }
+
+    void roundTripKeepsEveryValue() {
+        TestFolder dir;
+        Settings out;
+        out.lastFiles = {QStringLiteral("/a/one.htm"), QStringLiteral("/b/two.htm"), QString(),
+                         QStringLiteral("/d/four.htm")};
+        out.autoLoad = true;
+        out.fullScreen = false;
+        out.savingToDefault = false;
+        out.tipNumber = 17;
+        out.timeOut = 45000;
+        out.smartAscii = QStringLiteral("htm,txt");
+        out.language = 3;
+        out.dialogStyle = 1;
+        out.tabSize = 8;
+        out.fileTabs = QStringLiteral("Projects");
+        out.showHints = true;
+        out.browser1 = QStringLiteral("/usr/bin/firefox");
+        out.browser2Prefix = true;
+        out.fontName = QStringLiteral("DejaVu Sans Mono");
+        out.fontColor = QStringLiteral("16711680");
+        out.extension = QStringLiteral("htm,txt");
+        out.fileFormat = 2;
+        out.showCustom = {true, false, true, false};
+        out.customCaption = {QStringLiteral("Mine"), QString(), QStringLiteral("Other"), QString()};
+        out.maximized = true;
+        out.top = 12;
+        out.left = 34;
+        out.width = 800;
+        out.height = 600;
+        out.splitPosition = 40;
+        out.splitDirection = 1;
+        {
+            SettingsStore store(dir.file("store.ini"));
+            QVERIFY(store.write(out));
+        }
+        SettingsStore store(dir.file("store.ini"));
+        Settings in;
+        QVERIFY(store.read(in).ok);
+        QCOMPARE(in.lastFiles, out.lastFiles);
+        QCOMPARE(in.autoLoad, true);
+        QCOMPARE(in.fullScreen, false);
+        QCOMPARE(in.savingToDefault, false);
+        QCOMPARE(in.tipNumber, 17);
+        QCOMPARE(in.timeOut, 45000);
+        QCOMPARE(in.smartAscii, out.smartAscii);
+        QCOMPARE(in.language, 3);
+        QCOMPARE(in.tabSize, 8);
+        QCOMPARE(in.fileTabs, out.fileTabs);
+        QCOMPARE(in.showHints, true);
+        QCOMPARE(in.browser1, out.browser1);
+        QCOMPARE(in.browser2Prefix, true);
+        QCOMPARE(in.fontName, out.fontName);
+        QCOMPARE(in.fontColor, out.fontColor);
+        QCOMPARE(in.extension, out.extension);
+        QCOMPARE(in.fileFormat, 2);
+        QCOMPARE(in.showCustom, out.showCustom);
+        QCOMPARE(in.customCaption, out.customCaption);
+        QCOMPARE(in.maximized, true);
+        QCOMPARE(in.left, 34);
+        QCOMPARE(in.height, 600);
+        QCOMPARE(in.splitPosition, 40);
+        QCOMPARE(in.splitDirection, 1);
+    }
+
+    void flagsAndNumbersAreStoredAsIntegers() {
+        TestFolder dir;
+        Settings out;
+        out.showHints = true;
+        {
+            SettingsStore store(dir.file("store.ini"));
+            store.write(out);
+        }
+        const QString text = QString::fromUtf8(TestFolder::read(dir.file("store.ini")));
+        QVERIFY2(text.contains("ShowHints=1"), qPrintable(text));
+        QVERIFY(text.contains("AutoLoad=0"));
+        QVERIFY(text.contains("TimeOut=60000"));
+        QVERIFY(text.contains("[WindowAttributes]"));
+    }
+
+    void wrongTypeStopsReadingThere() {
+        TestFolder dir;
+        {
+            QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("Helpers/TipNumber", 12);          // before the bad value
+            raw.setValue("Defaults/ExpandCharstoHTML", 0);  // before the bad value
+            raw.setValue("Defaults/TabSize", "wide");       // the bad value
+            raw.setValue("Defaults/ShowHints", 1);          // after it
+            raw.setValue("WindowAttributes/Width", 900);    // after it
+        }
+        SettingsStore store(dir.file("store.ini"));
+        Settings s;
+        const auto result = store.read(s);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.failedValue, QString("Defaults/TabSize"));
+        QCOMPARE(s.tipNumber, 12);
+        QCOMPARE(s.expandCharsToHtml, false);
+        QCOMPARE(s.tabSize, 5);
+        QCOMPARE(s.showHints, false);
+        QCOMPARE(s.width, 0);
+    }
+
+    void textsAreCutToTheirLimits_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("File1") << "LastFiles/File1" << 80;
+        QTest::newRow("SmartBinary") << "FTP/SmartBinary" << 200;
+        QTest::newRow("Browser1") << "Defaults/Browser1" << 150;
+        QTest::newRow("FontName") << "Defaults/FontName" << 25;
+        QTest::newRow("SyntaxFGColor") << "Defaults/SyntaxFGColor" << 15;
+        QTest::newRow("Extension") << "Defaults/Extension" << 100;
+        QTest::newRow("Custom3caption") << "Defaults/Custom3caption" << 15;
+    }
+    void textsAreCutToTheirLimits() {
+        QFETCH(QString, key);
+        QFETCH(int, limit);
+        TestFolder dir;
+        {
+            QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue(key, QString(300, QLatin1Char('x')));
+        }
+        SettingsStore store(dir.file("store.ini"));
+        Settings s;
+        QVERIFY(store.read(s).ok);
+        // Find the value that changed and check its length.
+        const QStringList values = {s.lastFiles[0], s.smartBinary, s.browser1, s.fontName,
+                                    s.syntaxFgColor, s.extension, s.customCaption[2]};
+        bool found = false;
+        for (const QString &v : values)
+            if (v.startsWith("xxx")) {
+                QCOMPARE(v.size(), limit);
+                found = true;
+            }
+        QVERIFY(found);
+    }
+
+    void garbageFileDoesNotCrash() {
+        TestFolder dir;
+        dir.write("store.ini", QByteArray("\x00\x01[[[Defaults\nTabSize=\xff\xfe\n=\n[", 25));
+        SettingsStore store(dir.file("store.ini"));
+        Settings s;
+        store.read(s); // any outcome but a crash is acceptable
+        QCOMPARE(s.extension, QString("html,htm,shtm,shtml"));
+    }
+
+    void languageNamesAndDictionaryFiles() {
+        QCOMPARE(spellingLanguages().size(), 9);
+        QCOMPARE(dictionaryFileName(0), QString("ENGLISH.DCT"));
+        QCOMPARE(dictionaryFileName(1), QString("BRITISH.DCT"));
+        QCOMPARE(dictionaryFileName(8), QString("MEDICAL.DCT"));
+        QCOMPARE(dictionaryFileName(42), QString("ENGLISH.DCT"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSettingsStore)
+#include "test_settingsstore.moc"
