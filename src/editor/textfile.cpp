@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
+
+#include <cstring>
 
 namespace {
 
@@ -22,34 +23,85 @@ constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
 
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-TextFormat::LineEnd firstLineEnd(const QString &text) {
-    const QChar *p = text.constData();
-    const qsizetype n = text.size();
+// The first line end in the bytes; CR LF when there is none (a new
+// document's kind).
+TextFormat::LineEnd firstLineEnd(const char *p, qsizetype n) {
     for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == QLatin1Char('\n'))
+        if (p[i] == '\n')
             return TextFormat::LineEnd::Lf;
-        if (p[i] == QLatin1Char('\r'))
-            return (i + 1 < n && p[i + 1] == QLatin1Char('\n')) ? TextFormat::LineEnd::CrLf
-                                                                : TextFormat::LineEnd::Cr;
+        if (p[i] == '\r')
+            return (i + 1 < n && p[i + 1] == '\n') ? TextFormat::LineEnd::CrLf
+                                                   : TextFormat::LineEnd::Cr;
     }
     return TextFormat::LineEnd::CrLf;
 }
 
-// Decodes strictly; false when the bytes are not UTF-8 or would not encode
-// back to exactly the same bytes.
-bool decodeUtf8Exactly(const QByteArray &bytes, qsizetype offset, QString &out) {
-    const QByteArrayView body(bytes.constData() + offset, bytes.size() - offset);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(body);
-    if (decoder.hasError())
-        return false;
-    if (text.toUtf8() != body)
-        return false;
-    out = std::move(text);
+} // namespace
+
+bool isValidUtf8(const char *data, qsizetype size) {
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const unsigned char *end = p + size;
+    while (p < end) {
+        // Plain ASCII goes eight bytes at a time.
+        while (end - p >= 8) {
+            quint64 block;
+            memcpy(&block, p, 8);
+            if (block & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int more;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0)
+                lo = 0xA0; // no overlong forms
+            else if (c == 0xED)
+                hi = 0x9F; // no surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0)
+                lo = 0x90;
+            else if (c == 0xF4)
+                hi = 0x8F; // nothing past U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        if (p[1] < lo || p[1] > hi)
+            return false;
+        for (int i = 2; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += more + 1;
+    }
     return true;
 }
 
-} // namespace
+TextFormat detectFormat(const QByteArray &bytes) {
+    TextFormat format;
+    const bool bom = bytes.startsWith(kUtf8Bom);
+    const qsizetype offset = bom ? 3 : 0;
+    if (isValidUtf8(bytes.constData() + offset, bytes.size() - offset)) {
+        format.encoding = TextFormat::Encoding::Utf8;
+        format.byteOrderMark = bom;
+    } else {
+        format.encoding = TextFormat::Encoding::Windows1252;
+    }
+    format.lineEnd = firstLineEnd(bytes.constData(), bytes.size());
+    return format;
+}
 
 QChar windows1252ToUnicode(unsigned char code) {
     if (code >= 0x80 && code < 0xA0)
@@ -70,20 +122,17 @@ int unicodeToWindows1252(QChar ch) {
 
 TextFile decodeText(const QByteArray &bytes) {
     TextFile result;
-    const bool bom = bytes.startsWith(kUtf8Bom);
-    if (decodeUtf8Exactly(bytes, bom ? 3 : 0, result.text)) {
-        result.format.encoding = TextFormat::Encoding::Utf8;
-        result.format.byteOrderMark = bom;
+    result.format = detectFormat(bytes);
+    if (result.format.encoding == TextFormat::Encoding::Utf8) {
+        const qsizetype offset = result.format.byteOrderMark ? 3 : 0;
+        result.text = QString::fromUtf8(bytes.constData() + offset, bytes.size() - offset);
     } else {
-        result.format.encoding = TextFormat::Encoding::Windows1252;
-        result.format.byteOrderMark = false;
         QString text(bytes.size(), Qt::Uninitialized);
         QChar *out = text.data();
         for (qsizetype i = 0; i < bytes.size(); ++i)
             out[i] = windows1252ToUnicode(static_cast<unsigned char>(bytes.at(i)));
         result.text = std::move(text);
     }
-    result.format.lineEnd = firstLineEnd(result.text);
     return result;
 }
 
@@ -150,7 +199,7 @@ QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd) {
     return out;
 }
 
-bool readTextFile(const QString &path, TextFile &out, QString *error) {
+bool readFileBytes(const QString &path, QByteArray &out, QString *error) {
     auto fail = [&](const QString &why) {
         if (error)
             *error = why;
@@ -170,9 +219,17 @@ bool readTextFile(const QString &path, TextFile &out, QString *error) {
                         .arg(file.size() / (1024 * 1024))
                         .arg(kMaxFileSize / (1024 * 1024)));
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    out = std::move(bytes);
+    return true;
+}
+
+bool readTextFile(const QString &path, TextFile &out, QString *error) {
+    QByteArray bytes;
+    if (!readFileBytes(path, bytes, error))
+        return false;
     out = decodeText(bytes);
     return true;
 }

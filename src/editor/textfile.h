@@ -23,6 +23,14 @@ struct TextFile {
 // otherwise Windows-1252.
 TextFile decodeText(const QByteArray &bytes);
 
+// The format decodeText would find, without decoding.
+TextFormat detectFormat(const QByteArray &bytes);
+
+// Whether the bytes are well-formed UTF-8: no overlong forms, no encoded
+// surrogates, nothing past U+10FFFF. Such bytes decode and encode back
+// unchanged.
+bool isValidUtf8(const char *data, qsizetype size);
+
 // Encodes text in the given encoding. Characters Windows-1252 cannot hold are
 // written as HTML numeric character references ("&#8364;") so nothing is lost.
 QByteArray encodeText(const QString &text, const TextFormat &format);
@@ -30,7 +38,12 @@ QByteArray encodeText(const QString &text, const TextFormat &format);
 // Converts every line end of `text` (CR LF, LF or CR) to the given one.
 QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd);
 
-// Reads a whole file. Returns false and sets `error` when it cannot be read.
+// Reads a whole file's bytes. Returns false and sets `error` when it cannot be
+// read (also when it is a folder or too large to edit).
+bool readFileBytes(const QString &path, QByteArray &out, QString *error = nullptr);
+
+// Reads and decodes a whole file. Returns false and sets `error` when it
+// cannot be read.
 bool readTextFile(const QString &path, TextFile &out, QString *error = nullptr);
 
 // Writes a whole file safely: the bytes go to a temporary file beside the

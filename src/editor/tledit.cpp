@@ -5,6 +5,7 @@
 #include "editor/tledit_p.h"
 
 #include <QFontDatabase>
+#include <QTimer>
 
 using Sci = QsciScintillaBase;
 
@@ -50,9 +51,10 @@ void TLEdit::Private::lineColumnOf(long position, int &line, int &column) const 
 QString TLEdit::Private::textBetween(long from, long to) const {
     if (to <= from)
         return QString();
-    QByteArray buffer(to - from + 1, Qt::Uninitialized);
-    sci::textRange(q, from, to, buffer.data());
-    return QString::fromUtf8(buffer.constData(), to - from);
+    // Decoded straight from the document's buffer, without a copy of the bytes.
+    const char *bytes =
+        reinterpret_cast<const char *>(call(Sci::SCI_GETRANGEPOINTER, from, to - from));
+    return QString::fromUtf8(bytes, to - from);
 }
 
 TextFormat::LineEnd TLEdit::Private::documentLineEnd() const {
@@ -80,7 +82,7 @@ long TLEdit::Private::replaceRange(long from, long to, const QByteArray &bytes) 
 }
 
 void TLEdit::Private::replaceWholeText(const QByteArray &bytes) {
-    beginChangeBatch();
+    ChangeScope batch(this);
     call(Sci::SCI_SETUNDOCOLLECTION, 0);
     call(Sci::SCI_CLEARALL);
     if (!bytes.isEmpty())
@@ -91,22 +93,31 @@ void TLEdit::Private::replaceWholeText(const QByteArray &bytes) {
     call(Sci::SCI_GOTOPOS, 0);
     call(Sci::SCI_SETSAVEPOINT);
     forcedModified = false;
-    endChangeBatch();
 }
 
 void TLEdit::Private::endChangeBatch() {
-    if (--changeBatch == 0 && changePending) {
-        changePending = false;
-        emit q->changed();
-    }
+    if (--changeBatch == 0)
+        flushChange();
 }
 
-void TLEdit::Private::textChanged() {
-    if (changeBatch > 0) {
-        changePending = true;
+void TLEdit::Private::noteChange() {
+    changePending = true;
+    if (changeBatch > 0 || flushScheduled)
         return;
-    }
+    flushScheduled = true;
+    QTimer::singleShot(0, q, [this] {
+        flushScheduled = false;
+        if (changeBatch == 0)
+            flushChange();
+    });
+}
+
+void TLEdit::Private::flushChange() {
+    if (!changePending)
+        return;
+    changePending = false;
     emit q->changed();
+    emit q->textChanged();
 }
 
 // --- Construction ------------------------------------------------------------
@@ -136,7 +147,15 @@ TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Priv
     d->applyStyles();
     d->defineBookmarkMarkers();
 
-    connect(this, &QsciScintilla::textChanged, this, [this] { d->textChanged(); });
+    // Only the "before" notices: QScintilla answers every "text inserted" or
+    // "text deleted" notice with work that grows with the position of the
+    // change in the document, which would make editing near the end of a
+    // large document slow. QsciScintilla::textChanged is sent from here.
+    d->call(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
+        if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+            d->noteChange();
+    });
     d->call(SCI_EMPTYUNDOBUFFER);
     d->call(SCI_SETSAVEPOINT);
 }
@@ -145,6 +164,7 @@ TLEdit::~TLEdit() {
     // The dialogs are children; close them before the private part goes.
     delete d->findDialog;
     delete d->replaceDialog;
+    disconnect(this, nullptr, this, nullptr);
 }
 
 // --- Text --------------------------------------------------------------------------
@@ -234,6 +254,7 @@ QString TLEdit::getSelTextOrLineRest() {
 }
 
 void TLEdit::replaceSel(const QString &text) {
+    Private::ChangeScope batch(d.get());
     const long from = d->call(SCI_GETSELECTIONSTART);
     const long to = d->call(SCI_GETSELECTIONEND);
     const long end = d->replaceRange(from, to, d->insertionBytes(text));
@@ -241,6 +262,7 @@ void TLEdit::replaceSel(const QString &text) {
 }
 
 void TLEdit::insertAt(int line, int column, const QString &text) {
+    Private::ChangeScope batch(d.get());
     d->call(SCI_GOTOPOS, d->positionAt(line, column));
     replaceSel(text);
 }
@@ -249,22 +271,26 @@ void TLEdit::appendText(const QString &text) {
     const QByteArray bytes = d->insertionBytes(text);
     if (bytes.isEmpty())
         return;
+    Private::ChangeScope batch(d.get());
     sci::callBytes(this, SCI_APPENDTEXT, bytes.size(), bytes.constData());
 }
 
 // --- Edit commands -----------------------------------------------------------------
 
 void TLEdit::cutToClipboard() {
+    Private::ChangeScope batch(d.get());
     cut();
 }
 void TLEdit::copyToClipboard() {
     copy();
 }
 void TLEdit::pasteFromClipboard() {
+    Private::ChangeScope batch(d.get());
     paste();
 }
 
 void TLEdit::deleteSel() {
+    Private::ChangeScope batch(d.get());
     if (!d->call(SCI_GETSELECTIONEMPTY))
         removeSelectedText();
 }
@@ -273,12 +299,15 @@ void TLEdit::selectAllText() {
     d->call(SCI_SELECTALL);
 }
 void TLEdit::duplicateSel() {
+    Private::ChangeScope batch(d.get());
     d->call(SCI_SELECTIONDUPLICATE);
 }
 void TLEdit::undoEdit() {
+    Private::ChangeScope batch(d.get());
     undo();
 }
 void TLEdit::redoEdit() {
+    Private::ChangeScope batch(d.get());
     redo();
 }
 
@@ -294,21 +323,38 @@ int TLEdit::undoDepth() const {
 // --- Files -----------------------------------------------------------------------
 
 bool TLEdit::loadFromFile(const QString &path, QString *error) {
-    TextFile file;
-    if (!readTextFile(path, file, error))
+    QByteArray bytes;
+    if (!readFileBytes(path, bytes, error))
         return false;
-    setTextFormat(file.format);
-    d->replaceWholeText(file.text.toUtf8());
+    const TextFormat format = detectFormat(bytes);
+    setTextFormat(format);
+    if (format.encoding == TextFormat::Encoding::Utf8) {
+        // Valid UTF-8 goes into the document as it is.
+        if (format.byteOrderMark)
+            bytes.remove(0, 3);
+        d->replaceWholeText(bytes);
+    } else {
+        d->replaceWholeText(decodeText(bytes).text.toUtf8());
+    }
     return true;
 }
 
 bool TLEdit::saveToFile(const QString &path, QString *error) const {
+    const TextFormat &format = d->format;
+    if (format.encoding == TextFormat::Encoding::Utf8 && !d->unixStyleSave && !d->macStyleSave) {
+        // The document's own bytes are the file's bytes.
+        const long length = d->call(SCI_GETLENGTH);
+        const char *bytes = reinterpret_cast<const char *>(d->call(SCI_GETCHARACTERPOINTER));
+        QByteArray content = format.byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        content.append(bytes, length);
+        return writeFileAtomically(path, content, error);
+    }
     QString content = text();
     if (d->unixStyleSave)
         content = withLineEnds(content, TextFormat::LineEnd::Lf);
     else if (d->macStyleSave)
         content = withLineEnds(content, TextFormat::LineEnd::Cr);
-    return writeFileAtomically(path, encodeText(content, d->format), error);
+    return writeFileAtomically(path, encodeText(content, format), error);
 }
 
 TextFormat TLEdit::textFormat() const {

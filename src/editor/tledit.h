@@ -178,7 +178,11 @@ public:
     void setDragHooks(DragHook acceptsDrag, DragHook drop);
 
 signals:
-    void changed();               // after any change of the text
+    // After any change of the text: at the end of the operation for this
+    // class's operations and the user's typing, clicking and dropping; from
+    // the event loop for changes made through the QsciScintilla API directly.
+    // QsciScintilla::textChanged is sent alongside.
+    void changed();
     void changeMode(bool insert); // insert / overwrite toggled
     void clicked();               // mouse button released after a click
     void doubleClicked();         // after the word under the pointer is selected

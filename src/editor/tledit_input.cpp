@@ -36,6 +36,7 @@ QChar typedCharacter(const QKeyEvent *event) {
 } // namespace
 
 void TLEdit::keyPressEvent(QKeyEvent *event) {
+    Private::ChangeScope batch(d.get());
     const QChar typed = typedCharacter(event);
     if (typed.isNull()) {
         QsciScintilla::keyPressEvent(event);
@@ -65,6 +66,7 @@ void TLEdit::keyPressEvent(QKeyEvent *event) {
 }
 
 void TLEdit::inputMethodEvent(QInputMethodEvent *event) {
+    Private::ChangeScope batch(d.get());
     // A character composed by the input method (a dead key, for instance)
     // goes through the key hook like a typed one.
     const QString commit = event->commitString();
@@ -90,12 +92,18 @@ void TLEdit::keyReleaseEvent(QKeyEvent *event) {
 }
 
 void TLEdit::mousePressEvent(QMouseEvent *event) {
-    QsciScintilla::mousePressEvent(event);
+    {
+        Private::ChangeScope batch(d.get()); // a middle-click pastes
+        QsciScintilla::mousePressEvent(event);
+    }
     emit mousePressed();
 }
 
 void TLEdit::mouseReleaseEvent(QMouseEvent *event) {
-    QsciScintilla::mouseReleaseEvent(event);
+    {
+        Private::ChangeScope batch(d.get());
+        QsciScintilla::mouseReleaseEvent(event);
+    }
     if (event->button() != Qt::LeftButton)
         return;
     // The release that ends a double-click is not a click of its own.
@@ -176,6 +184,7 @@ void TLEdit::dragMoveEvent(QDragMoveEvent *event) {
 }
 
 void TLEdit::dropEvent(QDropEvent *event) {
+    Private::ChangeScope batch(d.get());
     if (d->dragTakenByHook) {
         d->dragTakenByHook = false;
         if (d->drop && d->drop(event->mimeData(), event->position().toPoint()))

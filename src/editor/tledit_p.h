@@ -61,10 +61,13 @@ struct TLEdit::Private {
     bool dragTakenByHook = false;
     bool skipNextClick = false;
 
-    // Change notifications are held back while a batch edit runs, then sent
-    // once.
+    // Change notifications. Scintilla reports each change before it happens;
+    // the editor's own operations and event handlers run as a batch and
+    // announce the change once, when they are done. Changes made any other
+    // way are announced from the event loop.
     int changeBatch = 0;
     bool changePending = false;
+    bool flushScheduled = false;
 
     long call(unsigned int message, unsigned long wParam = 0, long lParam = 0) const {
         return sci::call(q, message, wParam, lParam);
@@ -94,12 +97,15 @@ struct TLEdit::Private {
 
     // Searches from..to (backwards when from > to); the match's start, or -1.
     long find(const QByteArray &needle, long from, long to, int flags, long *matchEnd) const;
+    long findByExpression(const QByteArray &pattern, long from, long to, bool wholeWord,
+                          long *matchEnd) const;
     int searchFlags(bool matchCase, bool wholeWord) const;
     int replaceAllMatches(const QString &search, const QString &replacement, int flags);
 
     void beginChangeBatch() { ++changeBatch; }
     void endChangeBatch();
-    void textChanged();
+    void noteChange();
+    void flushChange();
 
     void clearBookmarks();
     void defineBookmarkMarkers();
@@ -111,4 +117,16 @@ struct TLEdit::Private {
     bool runSearch(const SearchOptions &options, bool tellWhenNotFound);
     void notFound();
     SearchDialog *searchDialog(bool withReplace);
+
+    // Runs a batch of changes: `changed` is sent once, when the scope ends.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(Private *d) : m_d(d) { m_d->beginChangeBatch(); }
+        ~ChangeScope() { m_d->endChangeBatch(); }
+        ChangeScope(const ChangeScope &) = delete;
+        ChangeScope &operator=(const ChangeScope &) = delete;
+
+    private:
+        Private *m_d;
+    };
 };

@@ -1,9 +1,10 @@
 // Searching and replacing in TLEdit, and its find, replace and go-to dialogs.
 //
-// Searches run inside Scintilla on the document's own bytes (target search),
-// so they cost no copy of the text however large the document is.
+// Searches run over the document's own bytes, so they cost no copy of the
+// text however large the document is.
 
 #include "app/userinteraction.h"
+#include "editor/bytesearch.h"
 #include "editor/taglexer.h"
 #include "editor/tledit.h"
 #include "editor/tledit_p.h"
@@ -13,17 +14,15 @@
 using Sci = QsciScintillaBase;
 
 namespace {
+
 const QString kNotFound = QStringLiteral("Search text not found.");
 const char kPlainWordCharacters[] =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_";
-} // namespace
 
-namespace {
-
-// Scintilla folds only ASCII letters when it ignores case. For a search text
-// with other letters that have case forms, the search runs as a regular
+// The byte search folds only ASCII letters when it ignores case. For a search
+// text with other letters that have case forms, the search runs as a regular
 // expression in which each such letter is a set of its forms ("[éÉ]").
-// Returns an empty pattern when the plain search does the job.
+// Returns an empty pattern when the byte search does the job.
 QByteArray foldingPattern(const QString &needle) {
     bool needed = false;
     for (const QChar c : needle) {
@@ -67,17 +66,59 @@ long TLEdit::Private::find(const QByteArray &needle, long from, long to, int fla
     if (needle.isEmpty())
         return -1;
     const bool wholeWord = flags & Sci::SCFIND_WHOLEWORD;
-    QByteArray searched = needle;
-    if (!(flags & Sci::SCFIND_MATCHCASE)) {
+    const bool matchCase = flags & Sci::SCFIND_MATCHCASE;
+    if (!matchCase) {
         const QByteArray pattern = foldingPattern(QString::fromUtf8(needle));
-        if (!pattern.isEmpty()) {
-            searched = pattern;
-            flags = Sci::SCFIND_REGEXP | Sci::SCFIND_CXX11REGEX | Sci::SCFIND_MATCHCASE;
-        }
+        if (!pattern.isEmpty())
+            return findByExpression(pattern, from, to, wholeWord, matchEnd);
     }
-    const bool regex = flags & Sci::SCFIND_REGEXP;
+    const bool backward = from > to;
+    const long low = qMin(from, to);
+    const long high = qMax(from, to);
+    const qsizetype size = needle.size();
+    if (high - low < size)
+        return -1;
+
+    // The bytes are searched in place; the pointer stays valid as long as the
+    // document is not changed.
+    const ByteSearch searcher(needle, matchCase);
+    const char *data =
+        reinterpret_cast<const char *>(call(Sci::SCI_GETRANGEPOINTER, low, high - low));
     // "Whole word" means letters, digits and "_" here, not the wider set of
     // characters a double-click selects.
+    if (wholeWord)
+        sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, kPlainWordCharacters);
+    auto acceptable = [&](qsizetype at) {
+        return !wholeWord || call(Sci::SCI_ISRANGEWORD, low + at, low + at + size) != 0;
+    };
+    long found = -1;
+    if (!backward) {
+        for (qsizetype at = searcher.forward(data, high - low, 0); at >= 0;
+             at = searcher.forward(data, high - low, at + 1)) {
+            if (acceptable(at)) {
+                found = low + at;
+                break;
+            }
+        }
+    } else {
+        for (qsizetype at = searcher.backward(data, high - low); at >= 0;
+             at = searcher.backward(data, at + size - 1)) {
+            if (acceptable(at)) {
+                found = low + at;
+                break;
+            }
+        }
+    }
+    if (wholeWord)
+        sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, lexer->wordCharacters());
+    if (found >= 0 && matchEnd)
+        *matchEnd = found + size;
+    return found;
+}
+
+long TLEdit::Private::findByExpression(const QByteArray &pattern, long from, long to,
+                                       bool wholeWord, long *matchEnd) const {
+    const int flags = Sci::SCFIND_REGEXP | Sci::SCFIND_CXX11REGEX | Sci::SCFIND_MATCHCASE;
     if (wholeWord)
         sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, kPlainWordCharacters);
     const bool backward = from > to;
@@ -86,13 +127,13 @@ long TLEdit::Private::find(const QByteArray &needle, long from, long to, int fla
     for (;;) {
         call(Sci::SCI_SETTARGETRANGE, from, to);
         call(Sci::SCI_SETSEARCHFLAGS, flags);
-        found = sci::callBytes(q, Sci::SCI_SEARCHINTARGET, searched.size(), searched.constData());
+        found = sci::callBytes(q, Sci::SCI_SEARCHINTARGET, pattern.size(), pattern.constData());
         if (found < 0)
             break;
         end = call(Sci::SCI_GETTARGETEND);
         // The expression search ignores the whole-word flag: check here and
         // go on past a match inside a word.
-        if (!regex || !wholeWord || call(Sci::SCI_ISRANGEWORD, found, end))
+        if (!wholeWord || call(Sci::SCI_ISRANGEWORD, found, end))
             break;
         from = backward ? found : call(Sci::SCI_POSITIONAFTER, found);
         if (backward ? from <= to : from >= to) {
@@ -100,10 +141,10 @@ long TLEdit::Private::find(const QByteArray &needle, long from, long to, int fla
             break;
         }
     }
-    if (found >= 0 && matchEnd)
-        *matchEnd = end;
     if (wholeWord)
         sci::callBytes(q, Sci::SCI_SETWORDCHARS, 0, lexer->wordCharacters());
+    if (found >= 0 && matchEnd)
+        *matchEnd = end;
     return found;
 }
 
@@ -118,7 +159,7 @@ int TLEdit::Private::replaceAllMatches(const QString &search, const QString &rep
     const QByteArray needle = search.toUtf8();
     const QByteArray bytes = insertionBytes(replacement);
     int count = 0;
-    beginChangeBatch();
+    ChangeScope batch(this);
     call(Sci::SCI_BEGINUNDOACTION);
     long from = 0;
     for (;;) {
@@ -131,7 +172,6 @@ int TLEdit::Private::replaceAllMatches(const QString &search, const QString &rep
         ++count;
     }
     call(Sci::SCI_ENDUNDOACTION);
-    endChangeBatch();
     return count;
 }
 
@@ -241,6 +281,7 @@ SearchDialog *TLEdit::Private::searchDialog(bool withReplace) {
     });
     QObject::connect(dialog, &SearchDialog::findNextRequested, q, [this] { q->findNext(); });
     QObject::connect(dialog, &SearchDialog::replaceRequested, q, [this, dialog] {
+        ChangeScope batch(this);
         const SearchOptions o = dialog->options();
         // Replace the selection when it is a match, then go on to the next.
         long end = 0;

@@ -81,6 +81,34 @@ private slots:
         QCOMPARE(encodeText(file.text, file.format), bytes);
     }
 
+    void utf8Validation_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("ascii") << QByteArray("plain <HTML> text, long enough for blocks") << true;
+        QTest::newRow("two bytes") << QByteArray("\xC3\xA9") << true;
+        QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC") << true;
+        QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::newRow("highest code point") << QByteArray("\xF4\x8F\xBF\xBF") << true;
+        QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("lone continuation") << QByteArray("a\x80") << false;
+        QTest::newRow("overlong two bytes") << QByteArray("\xC1\xBF") << false;
+        QTest::newRow("overlong three bytes") << QByteArray("\xE0\x9F\xBF") << false;
+        QTest::newRow("overlong four bytes") << QByteArray("\xF0\x8F\xBF\xBF") << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xB0\x80") << false;
+        QTest::newRow("last before surrogates") << QByteArray("\xED\x9F\xBF") << true;
+        QTest::newRow("cut short at the end") << QByteArray("abcdefgh\xE2\x82") << false;
+        QTest::newRow("bad second continuation") << QByteArray("\xE2\x82\x41") << false;
+        QTest::newRow("F5 lead byte") << QByteArray("\xF5\x80\x80\x80") << false;
+        QTest::newRow("high byte after a block") << QByteArray("12345678\xFF") << false;
+    }
+    void utf8Validation() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QCOMPARE(isValidUtf8(bytes.constData(), bytes.size()), valid);
+        if (valid)
+            QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes);
+    }
+
     // Every byte value survives Windows-1252 decoding and encoding.
     void windows1252AllBytes() {
         QByteArray all;

@@ -265,6 +265,28 @@ private slots:
         QCOMPARE(editor->lineCount(), 1);
     }
 
+    // Each operation announces its change once, when it is done; a change made
+    // through the QsciScintilla API directly is announced from the event loop.
+    void changeSignals() {
+        QSignalSpy changed(editor, &TLEdit::changed);
+        QSignalSpy textChanged(editor, &QsciScintilla::textChanged);
+        editor->setText("one\r\ntwo");
+        QCOMPARE(changed.count(), 1);
+        editor->replaceSel("x\ry");
+        QCOMPARE(changed.count(), 2);
+        editor->undoEdit();
+        QCOMPARE(changed.count(), 3);
+        editor->readSelection();
+        editor->selectAllText();
+        editor->copyToClipboard();
+        QCOMPARE(changed.count(), 3);
+        editor->QsciScintilla::insert("direct");
+        QCOMPARE(changed.count(), 3);
+        QTRY_COMPARE(changed.count(), 4);
+        QCOMPARE(textChanged.count(), changed.count());
+        QVERIFY(editor->text().startsWith("direct"));
+    }
+
     void modifiedFlag() {
         editor->setText("abc");
         editor->setFocus();

@@ -1,0 +1,127 @@
+// Times the editor on a 20 MB page: loading, wrapping a selection near the
+// end, reading the selection, searching and saving. Prints the figures; never
+// fails on a slow machine.
+//
+//   bench_editor [megabytes]
+
+#include "editor/tledit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QByteArray makePage(qint64 bytes) {
+    QByteArray page =
+        "<HTML>\r\n<HEAD><TITLE>Large page</TITLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n"
+        "<TABLE BORDER=\"1\">\r\n";
+    page.reserve(bytes + 4096);
+    int row = 0;
+    while (page.size() < bytes) {
+        page += "<TR><TD ALIGN=\"left\">Row ";
+        page += QByteArray::number(row++);
+        page += "</TD><TD>Some ordinary text in a cell, caf\xC3\xA9 and more words.</TD></TR>\r\n";
+    }
+    page += "</TABLE>\r\n<frameset cols=\"50%,50%\">\r\n<P>the last paragraph of the page</P>\r\n"
+            "</BODY>\r\n</HTML>\r\n";
+    return page;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void report(const char *what, const std::vector<double> &ms) {
+    std::printf("%-44s %9.2f ms (median of %zu)\n", what, median(ms), ms.size());
+}
+
+double timeOnce(const std::function<void()> &work) {
+    QElapsedTimer t;
+    t.start();
+    work();
+    return t.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int megabytes = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    const int runs = 5;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.htm");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return 1;
+        f.write(makePage(qint64(megabytes) * 1024 * 1024));
+    }
+    std::printf("page: %s, %.1f MB\n", qPrintable(path), QFile(path).size() / 1048576.0);
+
+    TLEdit editor;
+    editor.resize(900, 700);
+    editor.show();
+    QApplication::processEvents();
+
+    std::vector<double> load, paint, wrap, undo, read, search, locate, length, lineText, save;
+    for (int i = 0; i < runs; ++i) {
+        load.push_back(timeOnce([&] { editor.loadFromFile(path); }));
+        paint.push_back(timeOnce([&] { editor.repaint(); }));
+
+        // Select a word on the third line from the end and wrap it in <B>.
+        const int line = editor.lineCount() - 3;
+        editor.startLine = line;
+        editor.startPos = 3;
+        editor.endLine = line;
+        editor.endPos = 7;
+        editor.applySelection();
+        QApplication::processEvents();
+        wrap.push_back(timeOnce([&] {
+            editor.readSelection();
+            const QString word = editor.getSelText();
+            editor.replaceSel("<B>" + word + "</B>");
+            editor.endPos = editor.startPos + word.size() + 7;
+            editor.applySelection();
+        }));
+        undo.push_back(timeOnce([&] { editor.undoEdit(); }));
+        read.push_back(timeOnce([&] {
+                           for (int k = 0; k < 1000; ++k)
+                               editor.readSelection();
+                       }) /
+                       1000);
+        length.push_back(timeOnce([&] { editor.textLength(); }));
+        lineText.push_back(timeOnce([&] { editor.getLineText(line); }));
+
+        editor.insertAt(1, 0, QString());
+        search.push_back(timeOnce([&] { editor.searchText("<frameset "); }));
+        editor.startLine = editor.endLine = 1;
+        editor.startPos = editor.endPos = 0;
+        locate.push_back(timeOnce([&] { editor.locateText("<FRAMESET "); }));
+        save.push_back(timeOnce([&] { editor.saveToFile(dir.filePath("saved.htm")); }));
+    }
+
+    std::printf("lines: %d, characters: %d\n", editor.lineCount(), editor.textLength());
+    report("loadFromFile", load);
+    report("repaint after load", paint);
+    report("wrap a selection near the end in <B>", wrap);
+    report("undo the wrap", undo);
+    report("readSelection (per call)", read);
+    report("textLength", length);
+    report("getLineText near the end", lineText);
+    report("searchText \"<frameset \" from the top", search);
+    report("locateText \"<FRAMESET \" (ignoring case)", locate);
+    report("saveToFile", save);
+    return 0;
+}
