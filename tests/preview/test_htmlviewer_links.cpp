@@ -24,6 +24,8 @@ const char *const indexPage =
     " <a id=cancel href=\"next.htm\" onclick=\"return false\">Cancelled</a>"
     " <a id=mail href=\"mailto:a@example.com\">Mail</a>"
     " <span id=plain>Plain text</span></p>"
+    "<p><img src=\"map.png\" usemap=\"#m\" width=20 height=20><map name=\"m\">"
+    "<area id=area shape=rect coords=\"0,0,20,20\" href=\"next.htm\"></map></p>"
     "<div style=\"height: 3000px\"></div><p><a name=\"sec\">Section</a></p></body></html>";
 
 QString chainPage(int n) {
@@ -171,6 +173,9 @@ private slots:
         QTest::newRow("new-window link loads in place") << "blank"
                                                         << "next.htm"
                                                         << "Next";
+        QTest::newRow("image map area") << "area"
+                                        << "next.htm"
+                                        << "Next";
         QTest::newRow("anchor in the page: no load") << "frag"
                                                      << "#sec"
                                                      << "Index";

@@ -124,7 +124,7 @@ const char *const mainScript = R"JS(
             if (typeof target === 'number' && target > 0)
                 window.scrollTo(0, target);
             window.__quilmeadScrolled = window.scrollY;
-            send({ e: 'ready' });
+            send({ e: 'ready', load: window.__quilmeadLoad || 0 });
         }, { once: true });
     }
 })();
@@ -134,7 +134,7 @@ const char *const stateScript = R"JS(
 (function () {
     const s = document.scrollingElement;
     return [document.title, Math.round(window.scrollY),
-            s ? Math.max(0, s.scrollHeight - s.clientHeight) : 0];
+            s ? Math.max(0, s.scrollHeight - s.clientHeight) : 0, window.__quilmeadLoad || 0];
 })()
 )JS";
 
@@ -152,8 +152,10 @@ QString setTextColor(const QColor &textColor) {
         .arg(jsString(cssColor(textColor)));
 }
 
-QString scrollTarget(int y) {
-    return QStringLiteral("window.__quilmeadScrollTarget = %1;").arg(y);
+QString loadMark(int serial, int scrollTarget) {
+    return QStringLiteral("window.__quilmeadLoad = %1; window.__quilmeadScrollTarget = %2;")
+        .arg(serial)
+        .arg(scrollTarget);
 }
 
 QString finishLoad(int target) {

@@ -15,15 +15,16 @@ QString source(const QString &token, const QColor &textColor);
 // Sets the default text colour of the document on show.
 QString setTextColor(const QColor &textColor);
 
-// Sets where the next document is to be scrolled once laid out (-1: nowhere).
-QString scrollTarget(int y);
+// Marks the next document with the number of the request that loads it and
+// where it is to be scrolled once laid out (-1: nowhere).
+QString loadMark(int serial, int scrollTarget);
 
 // Applies a scroll target the document did not reach when it was laid out
-// (images arrived since) and answers [title, scroll position, greatest
-// scroll position].
+// (images arrived since) and answers as state() does.
 QString finishLoad(int target);
 
-// Answers [title, scroll position, greatest scroll position].
+// Answers [title, scroll position, greatest scroll position, request number
+// of the document (0: none)].
 QString state();
 
 QString scrollTo(int y);

@@ -1,6 +1,7 @@
 #include "preview/webengine/webenginebackend.h"
 
 #include "preview/htmlbase.h"
+#include "preview/webengine/pageprinter.h"
 #include "preview/webengine/pagescript.h"
 #include "preview/webengine/previewpage.h"
 
@@ -24,13 +25,16 @@
 namespace {
 
 const QString pageScriptName = QStringLiteral("quilmead-page");
-const QString scrollScriptName = QStringLiteral("quilmead-scroll");
+const QString markScriptName = QStringLiteral("quilmead-mark");
+
+// How long to wait for a requested load that has not visibly started while
+// the page is idle, and how often, before calling it failed.
+constexpr int settleInterval = 500;
+constexpr int settleChecksMax = 10;
 
 // The engine takes text through a data: URL, which may not exceed 2 MB once
 // percent-encoded; larger documents go through a file.
 constexpr qsizetype maxDataUrl = 2 * 1024 * 1024 - 4096;
-
-constexpr int maxPrintResolution = 300;
 
 bool fitsDataUrl(const QByteArray &utf8) {
     if (utf8.size() > maxDataUrl)
@@ -70,6 +74,7 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, imagesEnabled_);
     settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     installPageScript();
 
     stateTimer_.setSingleShot(true);
@@ -81,6 +86,12 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBackend::loadingChanged);
     connect(page_, &PreviewPage::scriptMessage, this, &WebEngineBackend::scriptMessage);
     connect(page_, &PreviewPage::navigationRefused, this, &WebEngineBackend::navigationRefused);
+    settleTimer_.setSingleShot(true);
+    settleTimer_.setInterval(settleInterval);
+    connect(&settleTimer_, &QTimer::timeout, this, [this] {
+        if (loading_ && !page_->isLoading())
+            checkFinished(false, true);
+    });
     refusedLinkTimer_.setSingleShot(true);
     refusedLinkTimer_.setInterval(500);
     connect(&refusedLinkTimer_, &QTimer::timeout, this, &WebEngineBackend::deliverRefusedLink);
@@ -90,13 +101,7 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     connect(page_, &QWebEnginePage::titleChanged, &stateTimer_, qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
         if (loading_)
-            finishLoad(false);
-    });
-    connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
-        std::function<void(bool)> done = std::move(printDone_);
-        printDone_ = nullptr;
-        if (done)
-            done(ok);
+            checkFinished(false);
     });
     connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBackend::showContextMenu);
 }
@@ -105,7 +110,6 @@ WebEngineBackend::~WebEngineBackend() {
     // Deleting the page may answer outstanding script and search callbacks;
     // they must find the backend still whole and do nothing.
     dying_ = true;
-    printDone_ = nullptr;
     delete view_;
     delete page_;
     removeLargePage();
@@ -118,10 +122,13 @@ QWidget *WebEngineBackend::widget() {
 void WebEngineBackend::beginLoad() {
     ++serial_;
     loading_ = true;
-    awaitingStart_ = true;
+    ownRequest_ = true;
+    startedSinceRequest_ = false;
     hasDocument_ = true;
     target_ = -1;
-    setScrollTarget(-1);
+    settleChecks_ = 0;
+    settleTimer_.stop();
+    markNextDocument();
     findText_.clear();
     findActive_ = 0;
     if (linkHovered_) {
@@ -191,32 +198,47 @@ void WebEngineBackend::loadingChanged(const QWebEngineLoadingInfo &info) {
         return;
     }
     if (started) {
-        awaitingStart_ = false;
+        startedSinceRequest_ = true;
         if (!loading_) {
-            // The page navigated by itself (a script or a frame set's top link).
+            // The page navigates by itself (a script, a frame set's top link).
             ++serial_;
             loading_ = true;
+            ownRequest_ = false;
             target_ = -1;
         }
         events_->loadStarted();
         return;
     }
-    // The end of a load that a newer request has already replaced.
-    if (awaitingStart_ || page_->isLoading() || !loading_)
-        return;
-    finishLoad(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+    if (loading_ && !page_->isLoading())
+        checkFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
 }
 
-void WebEngineBackend::finishLoad(bool ok) {
+void WebEngineBackend::checkFinished(bool ok, bool settling) {
+    settleTimer_.stop();
     const int serial = serial_;
-    runScript(PageScript::finishLoad(target_), [this, serial, ok](const QVariant &state) {
-        if (serial != serial_ || !loading_)
+    runScript(PageScript::finishLoad(target_), [this, serial, ok, settling](const QVariant &state) {
+        if (serial != serial_ || !loading_ || page_->isLoading())
             return;
+        const QVariantList values = state.toList();
+        const bool current = values.size() == 4 && values.at(3).toInt() == serial;
+        bool success = ok;
+        if (ownRequest_ && !current) {
+            // The document on show is an older one. Unless the request
+            // started and ended without a document of its own (a download),
+            // it has yet to start: look again shortly.
+            if (!startedSinceRequest_ && ++settleChecks_ < settleChecksMax) {
+                settleTimer_.start();
+                return;
+            }
+            success = false;
+        } else if (settling) {
+            success = true; // shown, and the page is idle
+        }
         takeState(state);
         loading_ = false;
         target_ = -1;
-        setScrollTarget(-1);
-        events_->loadFinished(ok);
+        settleTimer_.stop();
+        events_->loadFinished(success);
     });
 }
 
@@ -237,7 +259,7 @@ void WebEngineBackend::scriptMessage(const QJsonObject &message) {
         events_->formSubmit(message.value(QLatin1String("action")).toString(),
                             message.value(QLatin1String("method")).toString(), fields);
     } else if (kind == QLatin1String("ready")) {
-        if (loading_ && !awaitingStart_)
+        if (loading_ && message.value(QLatin1String("load")).toInt() == serial_)
             events_->documentReady();
         stateTimer_.start();
     }
@@ -278,20 +300,19 @@ void WebEngineBackend::installPageScript() {
     scripts.insert(script);
 }
 
-// The target goes into the next document as it is created, so that it is
-// scrolled before it is first shown and a refreshed page does not jump.
-void WebEngineBackend::setScrollTarget(int y) {
+// The mark goes into the next document as it is created, so that the
+// document is known for the request's own and is scrolled before it is first
+// shown (a refreshed page does not jump).
+void WebEngineBackend::markNextDocument() {
     QWebEngineScriptCollection &scripts = page_->scripts();
-    for (const QWebEngineScript &old : scripts.find(scrollScriptName))
+    for (const QWebEngineScript &old : scripts.find(markScriptName))
         scripts.remove(old);
-    if (y < 0)
-        return;
     QWebEngineScript script;
-    script.setName(scrollScriptName);
+    script.setName(markScriptName);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(PageScript::scrollTarget(y));
+    script.setSourceCode(PageScript::loadMark(serial_, target_));
     scripts.insert(script);
 }
 
@@ -307,7 +328,7 @@ void WebEngineBackend::runScript(const QString &source,
 
 void WebEngineBackend::takeState(const QVariant &state) {
     const QVariantList values = state.toList();
-    if (values.size() != 3)
+    if (values.size() != 4)
         return;
     y_ = values.at(1).toInt();
     max_ = values.at(2).toInt();
@@ -326,7 +347,7 @@ void WebEngineBackend::setScrollY(int y) {
     y = qMax(0, y);
     if (loading_) {
         target_ = y;
-        setScrollTarget(y);
+        markNextDocument();
         return;
     }
     y_ = qMin(y, max_);
@@ -383,25 +404,27 @@ void WebEngineBackend::findText(const QString &text, bool matchCase,
     });
 }
 
+// The engine's own printing applies a page range twice (once making the
+// PDF, once printing it) and fails for any range but one starting at page 1,
+// so the viewer prints the engine's PDF itself.
 void WebEngineBackend::print(QPrinter &printer, std::function<void(bool)> done) {
-    if (printDone_) {
-        if (done)
-            done(false);
+    if (!done)
+        done = [](bool) {};
+    if (printing_) {
+        done(false);
         return;
     }
-    // The engine prints each page as a picture at the printer's resolution;
-    // beyond 300 dots per inch that costs seconds and hundreds of megabytes a
-    // page and shows no finer.
-    const int resolution = printer.resolution();
-    if (resolution > maxPrintResolution)
-        printer.setResolution(maxPrintResolution);
+    printing_ = true;
+    QPointer<WebEngineBackend> self(this);
     QPrinter *target = &printer;
-    printDone_ = [done, target, resolution](bool ok) {
-        target->setResolution(resolution);
-        if (done)
-            done(ok);
-    };
-    view_->print(&printer);
+    page_->printToPdf(
+        [self, target, done](const QByteArray &pdf) {
+            if (!self || self->dying_)
+                return;
+            self->printing_ = false;
+            done(PagePrinter::print(pdf, *target));
+        },
+        printer.pageLayout());
 }
 
 void WebEngineBackend::plainText(std::function<void(const QString &)> done) {
@@ -427,7 +450,7 @@ void WebEngineBackend::setImagesEnabled(bool on) {
     const int y = y_;
     beginLoad();
     target_ = y;
-    setScrollTarget(y);
+    markNextDocument();
     page_->triggerAction(QWebEnginePage::Reload);
 }
 

@@ -12,10 +12,17 @@ class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 
-// The viewer's engine: a QWebEngineView showing a PreviewPage. Loads are
-// tracked from the request to the moment the document's state (title,
-// scroll position and range) has been read back, and only then reported
-// finished, so that the viewer's getters agree with the page on show.
+// The viewer's engine: a QWebEngineView showing a PreviewPage.
+//
+// The engine reports loading for the page as a whole, not per request: a
+// request made while another load runs may start no load of its own, and the
+// end of the older load may come after the newer request. So every requested
+// document is marked with the request's number as it is created, and a load
+// counts as finished only when the page is idle and the document on show
+// carries the number of the latest request (or the request visibly started
+// and left no document, as a download does). Its state (title, scroll
+// position and range) is read back before the finish is reported, so that
+// the viewer's getters agree with the page on show.
 class WebEngineBackend : public QObject, public ViewerBackend {
     Q_OBJECT
 public:
@@ -52,12 +59,13 @@ protected:
 private:
     void beginLoad();
     void loadingChanged(const QWebEngineLoadingInfo &info);
-    void finishLoad(bool ok);
+    // `settling`: no load was seen to end; the page was found idle.
+    void checkFinished(bool ok, bool settling = false);
     void scriptMessage(const QJsonObject &message);
     void navigationRefused(const QUrl &url, bool isLink);
     void deliverRefusedLink();
     void installPageScript();
-    void setScrollTarget(int y);
+    void markNextDocument();
     void runScript(const QString &source, std::function<void(const QVariant &)> then = {});
     void takeState(const QVariant &state);
     void showContextMenu(const QPoint &pos);
@@ -72,10 +80,13 @@ private:
 
     // Loading: from a request until its document's state has been read.
     bool loading_ = false;
-    bool awaitingStart_ = false;
+    bool ownRequest_ = false;          // the viewer asked for the load
+    bool startedSinceRequest_ = false; // the engine reported a start since
     bool hasDocument_ = false;
     int serial_ = 0;
     int target_ = -1; // where to scroll once the document is laid out
+    int settleChecks_ = 0;
+    QTimer settleTimer_;
     int y_ = 0;
     int max_ = 0;
     QString title_;
@@ -93,7 +104,7 @@ private:
     bool findCase_ = false;
     int findActive_ = 0;
 
-    std::function<void(bool)> printDone_;
+    bool printing_ = false;
     QString largePage_;
     bool dying_ = false;
 };
