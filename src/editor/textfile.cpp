@@ -243,7 +243,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const QFileInfo info(path);
     if (info.isDir())
         return fail(QStringLiteral("it is a folder."));
-    if (info.exists() && !info.isWritable())
+    // A read-only file is not replaced behind the user's back, although the
+    // rename below could do so (and the root user passes every access check).
+    const QFile::Permissions writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & writeBits)))
         return fail(QStringLiteral("the file is read-only."));
 
     // QSaveFile writes beside the target and renames over it only when every

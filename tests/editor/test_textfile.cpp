@@ -190,6 +190,16 @@ private slots:
         QDir(folder.path()).mkdir("sub");
         QVERIFY(!readTextFile(folder.file("sub"), out, &error));
         QVERIFY(error.contains("folder"));
+        // A huge file is refused with a message instead of exhausting memory
+        // (a sparse file, so the test writes nothing).
+        {
+            QFile huge(folder.file("huge.htm"));
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize(qint64(300) * 1024 * 1024));
+        }
+        error.clear();
+        QVERIFY(!readTextFile(folder.file("huge.htm"), out, &error));
+        QVERIFY2(error.contains("too large"), qPrintable(error));
     }
 
     void writeReplacesFileAndLeavesNoTemporaries() {
@@ -213,6 +223,7 @@ private slots:
         QTest::newRow("disk full while writing") << "limit";
         QTest::newRow("folder missing") << "nofolder";
         QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("read-only file") << "readonlyfile";
     }
     void writeFailureLeavesTargetUntouched() {
         QFETCH(QString, how);
@@ -245,6 +256,9 @@ private slots:
             path = folder.file("nothere/page.htm");
             ok = writeFileAtomically(path, replacement, &error);
             QVERIFY(!QFile::exists(path));
+        } else if (how == "readonlyfile") {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            ok = writeFileAtomically(path, replacement, &error);
         } else {
             ok = writeFileAtomically(dir, replacement, &error);
         }

@@ -3,6 +3,7 @@
 #include "editor/taglexer.h"
 #include "editor/tledit.h"
 
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QtTest>
@@ -130,6 +131,36 @@ private slots:
         QCOMPARE(text, expected);
         const bool wentIn = !seen.isEmpty() && behaviour != "swallow" && behaviour != "entity";
         QCOMPARE(typed.count(), wentIn ? 1 : 0);
+    }
+
+    // A character composed by the input method goes through the hook too.
+    void composedCharacterGoesThroughTheHook_data() {
+        QTest::addColumn<QString>("behaviour");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("kept") << "same"
+                              << "x\u00E9y";
+        QTest::newRow("replaced") << "upper"
+                                  << "x\u00C9y";
+        QTest::newRow("swallowed") << "swallow"
+                                   << "xy";
+    }
+    void composedCharacterGoesThroughTheHook() {
+        QFETCH(QString, behaviour);
+        QFETCH(QString, expected);
+        editor->setText("xy");
+        editor->insertAt(1, 1, QString());
+        QString saw;
+        editor->setKeyPressHook([&](QChar c) -> QChar {
+            saw += c;
+            if (behaviour == "upper")
+                return c.toUpper();
+            return behaviour == "swallow" ? QChar() : c;
+        });
+        QInputMethodEvent event;
+        event.setCommitString("\u00E9");
+        QApplication::sendEvent(editor, &event);
+        QCOMPARE(saw, "\u00E9");
+        QCOMPARE(editor->text(), expected);
     }
 
     void insertKeyTogglesOverwrite() {
