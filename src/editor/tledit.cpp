@@ -118,6 +118,11 @@ void TLEdit::Private::flushChange() {
     changePending = false;
     emit q->changed();
     emit q->textChanged();
+    const int lines = lineCount();
+    if (lines != lastLineCount) {
+        lastLineCount = lines;
+        emit q->linesChanged();
+    }
 }
 
 // --- Construction ------------------------------------------------------------
@@ -150,7 +155,8 @@ TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Priv
     // Only the "before" notices: QScintilla answers every "text inserted" or
     // "text deleted" notice with work that grows with the position of the
     // change in the document, which would make editing near the end of a
-    // large document slow. QsciScintilla::textChanged is sent from here.
+    // large document slow. QsciScintilla::textChanged and linesChanged are sent
+    // from here.
     d->call(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
         if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))

@@ -181,7 +181,7 @@ signals:
     // After any change of the text: at the end of the operation for this
     // class's operations and the user's typing, clicking and dropping; from
     // the event loop for changes made through the QsciScintilla API directly.
-    // QsciScintilla::textChanged is sent alongside.
+    // QsciScintilla::textChanged (and linesChanged) are sent alongside.
     void changed();
     void changeMode(bool insert); // insert / overwrite toggled
     void clicked();               // mouse button released after a click

@@ -68,6 +68,7 @@ struct TLEdit::Private {
     int changeBatch = 0;
     bool changePending = false;
     bool flushScheduled = false;
+    int lastLineCount = 1;
 
     long call(unsigned int message, unsigned long wParam = 0, long lParam = 0) const {
         return sci::call(q, message, wParam, lParam);

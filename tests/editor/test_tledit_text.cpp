@@ -270,10 +270,13 @@ private slots:
     void changeSignals() {
         QSignalSpy changed(editor, &TLEdit::changed);
         QSignalSpy textChanged(editor, &QsciScintilla::textChanged);
+        QSignalSpy linesChanged(editor, &QsciScintilla::linesChanged);
         editor->setText("one\r\ntwo");
         QCOMPARE(changed.count(), 1);
+        QCOMPARE(linesChanged.count(), 1);
         editor->replaceSel("x\ry");
         QCOMPARE(changed.count(), 2);
+        QCOMPARE(linesChanged.count(), 2);
         editor->undoEdit();
         QCOMPARE(changed.count(), 3);
         editor->readSelection();
