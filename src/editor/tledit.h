@@ -17,7 +17,9 @@ class UserInteraction;
 // The syntax-colouring editor used for the document (`WebPage`) and the
 // scratch pad (`SpareEditor`), over QScintilla.
 //
-// Positions: lines count from 1, columns (characters) from 0.
+// Positions: lines count from 1, columns (characters) from 0. Characters are
+// counted as QString counts them (UTF-16 code units), so a column found in
+// getLineText() can be used directly.
 //
 // The selection is read into and applied from four cached values: `startLine`
 // and `startPos` are the anchor (where the selection began), `endLine` and
@@ -69,7 +71,7 @@ public:
     QString getSelTextOrLineRest();
     void replaceSel(const QString &text);
     void insertAt(int line, int column, const QString &text); // clamped
-    void appendText(const QString &text);
+    void appendText(const QString &text);                     // caret and selection stay put
 
     // --- Edit commands ----------------------------------------------------------
     void cutToClipboard();
@@ -81,6 +83,8 @@ public:
     void undoEdit();
     void redoEdit();
     // Undo depth the control aims for (100 for the document, 50 for the pad).
+    // Kept for callers that read it back; Scintilla's undo history itself has
+    // no limit.
     void setUndoDepth(int depth);
     int undoDepth() const;
 
@@ -132,7 +136,7 @@ public:
 
     // --- Bookmarks (1 .. 16) --------------------------------------------------------
     void setBookmark(int n);       // on the caret's line
-    void goToBookmark(int n);      // selects that whole line
+    void goToBookmark(int n);      // selects that whole line, without its line end
     int bookmarkLine(int n) const; // 0 when not set
 
     // --- Printing -------------------------------------------------------------------
