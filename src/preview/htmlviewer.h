@@ -20,7 +20,20 @@ class ViewerEvents;
 // was asked to show and shows it as soon as the engine arrives.
 //
 // The viewer keeps its own history of followed links (most recent first, at
-// most historyMaxCount() entries) with a current index.
+// most historyMaxCount() entries, each the full path or address it loaded)
+// with a current index.
+//
+// Links and forms in the page never navigate by themselves. A clicked link is
+// offered through hotSpotClick (with the link as written in the page, or its
+// full address when the page kept the click from the viewer); unless
+// a handler sets *handled, the viewer follows it: an anchor in the page ("#x")
+// is scrolled to, a file or web address is loaded and recorded in the
+// history, anything else (mail and other schemes) is left alone. Inside a
+// frame set, links aimed at a frame load into that frame without a report.
+//
+// The engine's own context menu is not shown: a right click in the page comes
+// to the viewer as a context menu event, so the viewer's contextMenuPolicy
+// decides.
 class HtmlViewer : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +49,8 @@ public:
     ViewerEvents *events();
 
     // Loads a document from text; relative links and images resolve against
-    // `baseDir` (a folder). Text of any size is accepted.
+    // `baseDir` (a folder; empty: the working directory). Text of any size
+    // is accepted.
     void loadFromString(const QString &html, const QString &baseDir);
     // Loads a document from a file.
     void loadFromFile(const QString &path);
@@ -74,7 +88,9 @@ public:
     void setHistoryMaxCount(int count);
 
     QString documentTitle() const;
-    bool isBusy() const; // a document is being loaded
+    // A document is being loaded: from the request until it is laid out
+    // (pictures may still be arriving after that).
+    bool isBusy() const;
 
     bool viewImages() const;
     void setViewImages(bool on);
@@ -88,11 +104,13 @@ public:
     void setDefBackground(const QColor &color);
 
 signals:
-    // The pointer moved onto a link (its target) or off it (empty target).
+    // The pointer moved onto a link (its target as written) or off it (empty
+    // target).
     void hotSpotCovered(const QString &target);
     // A link was clicked; set *handled to keep the viewer from following it.
     void hotSpotClick(const QString &target, bool *handled);
-    // A form was submitted: its action, method and "name=value" lines.
+    // A form was submitted: its action as written, its method in upper case
+    // ("GET" when none is given) and "name=value" lines. Nothing is sent.
     void formSubmit(const QString &action, const QString &method, const QStringList &results);
     void historyChanged();
     void loadFinished(bool ok);

@@ -148,10 +148,21 @@ private slots:
             *viewer, [&] { viewer->loadFromFile(folder.file("missing.htm")); }, &ok));
         QVERIFY(!ok);
         QVERIFY(!viewer->isBusy());
+
+        // A file the engine would only download leaves no document: the load
+        // ends, failed, and the page stays.
+        QVERIFY(show("<title>Before</title>"));
+        const QString archive = folder.write("data.zip", QByteArray("PK\x03\x04 not really", 20));
+        QVERIFY(loadAndWait(
+            *viewer, [&] { viewer->loadFromFile(archive); }, &ok));
+        QVERIFY(!ok);
+        QVERIFY(!viewer->isBusy());
+        QCOMPARE(js("document.title"), QStringLiteral("Before"));
     }
 
     // A picture from a server that never answers keeps the page loading, but
-    // the document itself is shown and the viewer is free for the next one.
+    // the document itself is shown, at the position asked for, and the viewer
+    // is free for the next one.
     void notBusyOnceLaidOut() {
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
@@ -163,13 +174,17 @@ private slots:
         QSignalSpy finished(viewer.get(), &HtmlViewer::loadFinished);
         viewer->loadFromString(
             QStringLiteral("<title>Waiting</title><img src=\"http://127.0.0.1:%1/a.png\">")
-                .arg(server.serverPort()),
+                    .arg(server.serverPort()) +
+                paragraphs(300),
             folder.path());
+        viewer->setPosition(700);
         QVERIFY(viewer->isBusy());
         QTRY_VERIFY_WITH_TIMEOUT(!held.isEmpty(), 10000); // the picture was asked for
         QTRY_VERIFY_WITH_TIMEOUT(!viewer->isBusy(), 10000);
         QVERIFY(finished.isEmpty());
         QCOMPARE(js("document.title"), QStringLiteral("Waiting"));
+        QCOMPARE(js("String(window.scrollY)"), QStringLiteral("700"));
+        QCOMPARE(viewer->position(), 700);
         QVERIFY(show("<title>Next</title>"));
         QCOMPARE(viewer->documentTitle(), QStringLiteral("Next"));
     }

@@ -113,6 +113,14 @@ private slots:
         QCOMPARE(covered.last().at(0).toString(), QString());
     }
 
+    void rightClickAsksTheViewerForItsMenu() {
+        viewer->setContextMenuPolicy(Qt::CustomContextMenu);
+        QSignalSpy menu(viewer.get(), &QWidget::customContextMenuRequested);
+        QTest::mouseClick(renderWidget(), Qt::RightButton, {}, QPoint(30, 200));
+        QTRY_COMPARE_WITH_TIMEOUT(menu.size(), 1, 5000);
+        QCOMPARE(menu.first().at(0).toPoint(), QPoint(30, 200));
+    }
+
     void handledClickIsNotFollowed() {
         QStringList clicked;
         connect(viewer.get(), &HtmlViewer::hotSpotClick, this,

@@ -27,10 +27,11 @@ namespace {
 const QString pageScriptName = QStringLiteral("quilmead-page");
 const QString markScriptName = QStringLiteral("quilmead-mark");
 
-// How long to wait for a requested load that has not visibly started while
-// the page is idle, and how often, before calling it failed.
+// While a load is being settled (the page is idle, but the document on show
+// is not yet known for the request's own, or has not answered), look again
+// this often, and this many times before calling the load failed.
 constexpr int settleInterval = 500;
-constexpr int settleChecksMax = 10;
+constexpr int settleChecksMax = 20;
 
 // The engine takes text through a data: URL, which may not exceed 2 MB once
 // percent-encoded; larger documents go through a file.
@@ -41,7 +42,7 @@ bool fitsDataUrl(const QByteArray &utf8) {
         return false;
     if (utf8.size() * 3 < maxDataUrl)
         return true;
-    return QUrl::toPercentEncoding(QString::fromUtf8(utf8)).size() < maxDataUrl;
+    return utf8.toPercentEncoding().size() < maxDataUrl;
 }
 
 // Large documents are written here; the folder goes when the program ends.
@@ -89,7 +90,11 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     settleTimer_.setSingleShot(true);
     settleTimer_.setInterval(settleInterval);
     connect(&settleTimer_, &QTimer::timeout, this, [this] {
-        if (loading_ && !page_->isLoading())
+        if (!loading_ || page_->isLoading())
+            return;
+        if (++settleChecks_ > settleChecksMax)
+            finishLoad(false);
+        else
             checkFinished(false, true);
     });
     refusedLinkTimer_.setSingleShot(true);
@@ -101,7 +106,7 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     connect(page_, &QWebEnginePage::titleChanged, &stateTimer_, qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
         if (loading_)
-            checkFinished(false);
+            finishLoad(false);
     });
     connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBackend::showContextMenu);
 }
@@ -214,8 +219,8 @@ void WebEngineBackend::loadingChanged(const QWebEngineLoadingInfo &info) {
 }
 
 void WebEngineBackend::checkFinished(bool ok, bool settling) {
-    settleTimer_.stop();
     const int serial = serial_;
+    settleTimer_.start(); // in case the document does not answer
     runScript(PageScript::finishLoad(target_), [this, serial, ok, settling](const QVariant &state) {
         if (serial != serial_ || !loading_ || page_->isLoading())
             return;
@@ -225,21 +230,23 @@ void WebEngineBackend::checkFinished(bool ok, bool settling) {
         if (ownRequest_ && !current) {
             // The document on show is an older one. Unless the request
             // started and ended without a document of its own (a download),
-            // it has yet to start: look again shortly.
-            if (!startedSinceRequest_ && ++settleChecks_ < settleChecksMax) {
-                settleTimer_.start();
+            // it has yet to start: the settle timer looks again.
+            if (!startedSinceRequest_)
                 return;
-            }
             success = false;
         } else if (settling) {
             success = true; // shown, and the page is idle
         }
         takeState(state);
-        loading_ = false;
-        target_ = -1;
-        settleTimer_.stop();
-        events_->loadFinished(success);
+        finishLoad(success);
     });
+}
+
+void WebEngineBackend::finishLoad(bool ok) {
+    loading_ = false;
+    target_ = -1;
+    settleTimer_.stop();
+    events_->loadFinished(ok);
 }
 
 void WebEngineBackend::scriptMessage(const QJsonObject &message) {

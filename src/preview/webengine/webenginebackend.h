@@ -61,6 +61,7 @@ private:
     void loadingChanged(const QWebEngineLoadingInfo &info);
     // `settling`: no load was seen to end; the page was found idle.
     void checkFinished(bool ok, bool settling = false);
+    void finishLoad(bool ok);
     void scriptMessage(const QJsonObject &message);
     void navigationRefused(const QUrl &url, bool isLink);
     void deliverRefusedLink();
