@@ -41,7 +41,7 @@ double median(std::vector<double> v) {
 }
 
 void report(const char *what, const std::vector<double> &ms) {
-    std::printf("%-44s %9.2f ms (median of %zu)\n", what, median(ms), ms.size());
+    std::printf("%-44s %10.3f ms (median of %zu)\n", what, median(ms), ms.size());
 }
 
 double timeOnce(const std::function<void()> &work) {
