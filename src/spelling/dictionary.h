@@ -26,6 +26,7 @@ class UserInteraction;
 // supported.".
 class Dictionary {
 public:
+    // `ui` tells the user of failures and must outlive the dictionary.
     // Refuses, when another dictionary exists, with the error box
     // "Programmer Error. Only one dictionary" CR "object can be initialized
     // at once." and DictionaryError "Multiple Dictionaries not supported.".

@@ -9,10 +9,10 @@
 
 namespace {
 
-// A walk visits at most this many entries of one tree. Real dictionaries
-// need far fewer (tens of thousands for a long word); the limit only bounds
-// the work on a damaged or hostile file.
-constexpr std::int64_t WalkBudget = 4000000;
+// A walk visits at most this many entries of one tree. The shipped
+// dictionaries need at most about 25,000; the limit only bounds the work on a
+// damaged or hostile file.
+constexpr std::int64_t WalkBudget = 500000;
 
 // Costs of the ranking score, in tenths of an edit.
 constexpr int FullEdit = 10;
