@@ -181,6 +181,12 @@ public:
     using DragHook = std::function<bool(const QMimeData *, const QPoint &)>;
     void setDragHooks(DragHook acceptsDrag, DragHook drop);
 
+    // Tells whether a key combination belongs to a usable command of the
+    // window (a menu entry's shortcut). Such keys go to that command even
+    // when the editor has a binding of its own; other keys stay the editor's.
+    using ShortcutOwnerHook = std::function<bool(QKeyCombination)>;
+    void setShortcutOwnerHook(ShortcutOwnerHook hook);
+
 signals:
     // After any change of the text: at the end of the operation for this
     // class's operations and the user's typing, clicking and dropping; from
@@ -195,6 +201,7 @@ signals:
     void characterTyped(QChar ch); // after a typed character went in
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;

@@ -154,6 +154,21 @@ void TLEdit::setKeyPressHook(KeyPressHook hook) {
     d->keyHook = std::move(hook);
 }
 
+void TLEdit::setShortcutOwnerHook(ShortcutOwnerHook hook) { d->shortcutOwner = std::move(hook); }
+
+bool TLEdit::event(QEvent *event) {
+    // The editor claims every key it has a binding for before shortcuts are
+    // looked at; a key owned by a usable window command is left to it.
+    if (event->type() == QEvent::ShortcutOverride && d->shortcutOwner) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (d->shortcutOwner(key->keyCombination())) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QsciScintilla::event(event);
+}
+
 void TLEdit::setDragHooks(DragHook acceptsDrag, DragHook drop) {
     d->acceptsDrag = std::move(acceptsDrag);
     d->drop = std::move(drop);

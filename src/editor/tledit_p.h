@@ -58,6 +58,7 @@ struct TLEdit::Private {
     KeyPressHook keyHook;
     DragHook acceptsDrag;
     DragHook drop;
+    ShortcutOwnerHook shortcutOwner;
     bool dragTakenByHook = false;
     bool skipNextClick = false;
 

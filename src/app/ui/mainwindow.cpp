@@ -6,11 +6,14 @@
 #include "app/ui/lamp.h"
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
+#include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
+#include "preview/controller/previewcontroller.h"
 #include "preview/htmlviewer.h"
 #include "projects/projectlist.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
+#include "tags/ui/tagcontroller.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -51,16 +55,52 @@ MainWindow::MainWindow(Workbench workbench, QWidget *parent)
     m_w.webPage->setUndoDepth(100);
     m_w.spareEditor->setUndoDepth(50);
     m_w.spareEditor->setEditorFont(QFont(QStringLiteral("Courier New"), 10));
+    for (TLEdit *editor : {m_w.webPage, m_w.spareEditor})
+        editor->setUserInteraction(&m_wb.ui);
 
     wireCommands();
     wireEditorCommands();
     wireMenuEnabling();
+    releaseEditorKeys();
+    m_preview = new PreviewController(*this);
+    m_documents = new DocumentController(*this);
+    m_tags = new TagController(*this);
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
-    if (qApp)
+    // Child widgets are deleted after this body; focus and selection changes
+    // they cause on the way must not reach the half-destroyed window.
+    m_destroying = true;
+    if (qApp) {
         qApp->removeEventFilter(this);
+        disconnect(qApp, nullptr, this, nullptr);
+        disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    }
+}
+
+void MainWindow::releaseEditorKeys() {
+    // The editors claim every key they have a binding for before shortcuts
+    // are looked at (Ctrl+L would cut a line instead of opening the list
+    // dialog). A key whose menu entry is usable at that moment goes to the
+    // entry; otherwise the editor keeps it, as when the entry is disabled.
+    QHash<int, QList<QAction *>> owners;
+    for (QAction *a : findChildren<QAction *>())
+        for (const QKeySequence &seq : a->shortcuts())
+            if (!seq.isEmpty())
+                owners[seq[0].toCombined()] << a;
+    auto hook = [this, owners](QKeyCombination key) {
+        const auto it = owners.constFind(key.toCombined());
+        if (it == owners.constEnd())
+            return false;
+        updateMenuStates();
+        for (QAction *a : *it)
+            if (a->isEnabled())
+                return true;
+        return false;
+    };
+    for (TLEdit *editor : {m_w.webPage, m_w.spareEditor})
+        editor->setShortcutOwnerHook(hook);
 }
 
 // --- State -----------------------------------------------------------------------------
@@ -94,12 +134,16 @@ void MainWindow::showHelperTopic(int topic) {
 }
 
 void MainWindow::getLocation() {
+    if (m_destroying)
+        return;
     TLEdit *editor = m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
     editor->readSelection();
     m_w.statusPanels[0]->setText(QStringLiteral("%1:%2").arg(editor->endLine).arg(editor->endPos));
 }
 
 void MainWindow::checkClipboard() {
+    if (m_destroying)
+        return;
     runStep(m_wb.ui, QStringLiteral("CheckClipboard"), [this] {
         if (documentOpen())
             m_w.buttons.paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
@@ -126,8 +170,7 @@ void MainWindow::setFullScreen(bool on) {
         m_w.mainSplitter->hide();
         m_w.toolsPanel->hide();
         m_w.htmlFull->show();
-        m_w.htmlFull->loadFromString(m_w.webPage->text(), QDir::currentPath());
-        m_w.htmlFull->setPosition(0);
+        m_preview->refreshViewer(0, m_w.htmlFull);
         m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in split screen"));
         m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in split screen"));
         m_a.viewFullScreen->setText(QStringLiteral("&View Split Screen!"));

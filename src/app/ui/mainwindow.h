@@ -9,7 +9,10 @@
 #include <functional>
 
 struct Settings;
+class DocumentController;
+class PreviewController;
 class SettingsStore;
+class TagController;
 class UserInteraction;
 class TLEdit;
 
@@ -36,6 +39,11 @@ public:
     MainWidgets &widgets() { return m_w; }
     MainActions &actions() { return m_a; }
     const TipBook &tips() const { return m_tips; }
+
+    // The areas' controllers.
+    DocumentController *documents() const { return m_documents; }
+    PreviewController *preview() const { return m_preview; }
+    TagController *tags() const { return m_tags; }
 
     // --- State other areas read ---------------------------------------------------
     // A document is open exactly when the document editor is enabled.
@@ -112,6 +120,7 @@ private:
     void wireCommands();
     void wireEditorCommands();
     void wireMenuEnabling();
+    void releaseEditorKeys();
     void loadProjectTree();
     void saveProjectTree();
     void showAbout();
@@ -125,6 +134,10 @@ private:
     MainActions m_a;
     TipBook m_tips;
     Hooks m_hooks;
+    DocumentController *m_documents = nullptr;
+    PreviewController *m_preview = nullptr;
+    TagController *m_tags = nullptr;
+    bool m_destroying = false;
     bool m_fullScreen = false;
     bool m_firstShowDone = false;
     bool m_firstActivationDone = false;

@@ -137,6 +137,8 @@ void MainWindow::wireMenuEnabling() {
 }
 
 void MainWindow::updateMenuStates() {
+    if (m_destroying)
+        return;
     const UiState s = uiState();
     const bool open = s.documentOpen;
     MainActions &a = m_a;
