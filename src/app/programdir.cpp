@@ -31,6 +31,11 @@ void copyMissingDataFiles(const QString &from, const QString &to) {
     const QDir source(from);
     while (it.hasNext()) {
         const QString path = it.next();
+        // Data files only: the program and its modules stay where they are.
+        const QFileInfo info(path);
+        if (info.isExecutable() || info.suffix() == QLatin1String("so") ||
+            info.fileName().contains(QLatin1String(".so.")))
+            continue;
         const QString target = withSlash(to) + source.relativeFilePath(path);
         if (QFileInfo::exists(target))
             continue;
