@@ -12,3 +12,5 @@ void TagController::insertCaptionAsTag(const QString &) {}
 bool TagController::inATag() { return false; }
 void TagController::webPageClick() {}
 bool TagController::highlightTag(const QString &, const QString &) { return false; }
+void TagController::setLastModifiedDate() {}
+bool TagController::startInitialValues() { return false; }

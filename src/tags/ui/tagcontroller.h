@@ -30,6 +30,13 @@ public:
     // Selects the next `opening` ... `closing` pair after the caret.
     bool highlightTag(const QString &opening, const QString &closing);
 
+    // Adds or updates the "<PAGEMODIFIED>" stamp in the document (run before
+    // a save when the time stamp setting is on).
+    void setLastModifiedDate();
+    // Opens the Initial Values wizard for a new, empty page; false when it
+    // was not started.
+    bool startInitialValues();
+
 private:
     MainWindow &m_window;
 };
