@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,6 +81,8 @@ GeneralSettingsDialog::GeneralSettingsDialog(Settings &settings, UserInteraction
 
     load();
     m_pages->setCurrentIndex(0);
+    // All four page tabs stay in view.
+    setMinimumWidth(qMax(265, m_pages->tabBar()->sizeHint().width() + 40));
 }
 
 void GeneralSettingsDialog::buildGeneralPage() {
