@@ -119,6 +119,7 @@ struct TLEdit::Private {
     bool runSearch(const SearchOptions &options, bool tellWhenNotFound);
     void notFound();
     SearchDialog *searchDialog(bool withReplace);
+    void showSearchDialog(bool replacing);
 
     // Runs a batch of changes: `changed` is sent once, when the scope ends.
     class ChangeScope {

@@ -306,33 +306,22 @@ SearchDialog *TLEdit::Private::searchDialog(bool withReplace) {
     return dialog;
 }
 
-void TLEdit::showFindDialog() {
-    SearchDialog *dialog = d->searchDialog(false);
-    if (d->replaceDialog)
-        d->replaceDialog->hide();
-    SearchOptions preset = d->search;
-    const QString selected = getSelText();
-    if (!selected.isEmpty() && !selected.contains(QLatin1Char('\n')) &&
-        !selected.contains(QLatin1Char('\r')))
-        preset.text = selected.left(SearchDialog::kMaxTextLength);
-    dialog->setOptions(preset);
-    d->search.text = preset.text;
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
+void TLEdit::showFindDialog() { d->showSearchDialog(false); }
 
-void TLEdit::showReplaceDialog() {
-    SearchDialog *dialog = d->searchDialog(true);
-    if (d->findDialog)
-        d->findDialog->hide();
-    SearchOptions preset = d->search;
-    const QString selected = getSelText();
+void TLEdit::showReplaceDialog() { d->showSearchDialog(true); }
+
+void TLEdit::Private::showSearchDialog(bool replacing) {
+    SearchDialog *dialog = searchDialog(replacing);
+    if (SearchDialog *other = replacing ? findDialog : replaceDialog)
+        other->hide();
+    // A one-line selection becomes the text to look for.
+    SearchOptions preset = search;
+    const QString selected = q->getSelText();
     if (!selected.isEmpty() && !selected.contains(QLatin1Char('\n')) &&
         !selected.contains(QLatin1Char('\r')))
         preset.text = selected.left(SearchDialog::kMaxTextLength);
     dialog->setOptions(preset);
-    d->search.text = preset.text;
+    search.text = preset.text;
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
