@@ -332,6 +332,11 @@ bool TLEdit::loadFromFile(const QString &path, QString *error) {
     QByteArray bytes;
     if (!readFileBytes(path, bytes, error))
         return false;
+    loadFromBytes(std::move(bytes));
+    return true;
+}
+
+void TLEdit::loadFromBytes(QByteArray bytes) {
     const TextFormat format = detectFormat(bytes);
     setTextFormat(format);
     if (format.encoding == TextFormat::Encoding::Utf8) {
@@ -342,7 +347,6 @@ bool TLEdit::loadFromFile(const QString &path, QString *error) {
     } else {
         d->replaceWholeText(decodeText(bytes).text.toUtf8());
     }
-    return true;
 }
 
 bool TLEdit::saveToFile(const QString &path, QString *error) const {

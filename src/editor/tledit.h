@@ -2,6 +2,7 @@
 
 #include "editor/textfile.h"
 
+#include <Qsci/qscidocument.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QColor>
@@ -12,7 +13,27 @@
 class QInputMethodEvent;
 class QPrinter;
 class TagLexer;
+class TLEdit;
 class UserInteraction;
+
+// A document held apart from the editor: its text, undo history, modified
+// flag, bookmarks and file format. Several documents can take turns in one
+// editor (TLEdit::exchangeDocument) and each comes back exactly as it was.
+class TLEditDocument {
+public:
+    TLEditDocument();
+
+private:
+    friend class TLEdit;
+    QsciDocument m_document;
+    TextFormat m_format;
+    bool m_forcedModified = false;
+    int m_bookmarkHandles[16];
+    long m_anchor = 0;
+    long m_caret = 0;
+    long m_firstVisible = 0;
+    long m_xOffset = 0;
+};
 
 // The syntax-colouring editor used for the document (`WebPage`) and the
 // scratch pad (`SpareEditor`), over QScintilla.
@@ -119,6 +140,8 @@ public:
     // Loads a file, keeping its encoding and line ends for saving. Returns
     // false (text unchanged) when it cannot be read.
     bool loadFromFile(const QString &path, QString *error = nullptr);
+    // The same for a file's bytes already read (readFileBytes).
+    void loadFromBytes(QByteArray bytes);
     // Writes the text through a temporary file and a rename, in the loaded
     // file's encoding; line ends as the save style says: the Unix style writes
     // LF, the Mac style CR (Unix wins when both are set), otherwise the text's
@@ -133,6 +156,13 @@ public:
 
     bool modified() const;
     void setModifiedFlag(bool on);
+
+    // --- Documents held apart ------------------------------------------------------
+    // Puts `incoming` into the editor (a new empty document when null) and
+    // returns the document the editor held until now, with its caret and
+    // selection, undo history, modified flag, bookmarks and file format.
+    // Sends `changed`. Appearance and save styles stay with the editor.
+    std::unique_ptr<TLEditDocument> exchangeDocument(std::unique_ptr<TLEditDocument> incoming);
 
     // --- Bookmarks (1 .. 16) --------------------------------------------------------
     void setBookmark(int n);       // on the caret's line
