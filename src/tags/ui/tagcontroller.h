@@ -1,42 +1,112 @@
 #pragma once
 
+#include "tags/bodymemory.h"
+
+#include <QChar>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class MainWindow;
+class ParmForm;
+class QMenu;
+class QWidget;
+class TLEdit;
+class ToolPages;
 
 // Putting mark-up into the document and knowing where the caret stands in it:
 // the insertion operations every tag button, menu entry and generator uses,
 // the typing filter, the TAG and BODY lamps, attribute editing and the
 // clean-up commands.
+//
+// Every insertion acts on the document editor only and does nothing while
+// the full-screen preview hides it (or no document is open). Each insertion
+// enables the Save button and refreshes the preview exactly once: itself when
+// "Auto update HTML viewer" is off, through the editor's change otherwise.
 class TagController : public QObject {
     Q_OBJECT
 public:
     explicit TagController(MainWindow &window);
     ~TagController() override;
 
+    // --- Insertion ------------------------------------------------------------------
     // Inserts text at the caret, replacing the selection; the caret ends after it.
     void insertText(const QString &text);
     // Wraps the selection in `tag` and its closing tag ("<B>" gives "</B>").
     void insertSelected(const QString &tag);
-    // Wraps the selection in two given texts.
+    // Wraps the selection in two given texts. With a selection, the whole
+    // wrapped text ends selected; without, the caret stands just before the
+    // closing text (also when that text spans lines).
     void insertSelected2(const QString &opening, const QString &closing);
+    // "<UL><LI>..</UL> - list" wraps in "<UL><LI>" and "</UL>".
     void createUnevenTags(const QString &spec);
+    // "<P ALIGN="left"></P>" wraps in "<P ALIGN="left">" and "</P>".
     void insertCaptionAsTag(const QString &caption);
 
+    // The three kinds of user-defined buttons, given the button's code.
+    void buttonInsertAsIs(const QString &code);
+    void buttonInsertEven(const QString &code);   // "STRONG" wraps in <STRONG>, </STRONG>
+    void buttonInsertUnEven(const QString &code); // an uneven-tag specification
+    // The handler of every tag-menu entry: an uneven specification, or the
+    // caption's first word as a tag ("H1 - Size 1" wraps in <H1>, </H1>).
+    void address1Click(const QString &caption);
+
+    // The paragraph marker of the "P" button (fromMenu false) and of the
+    // "<P></P>" menu entry (fromMenu true): wraps when closing paragraphs are
+    // used, else inserts "<P>" (the menu entry with a line break).
+    void insertParagraphMarker(bool fromMenu);
+    // Opens the shared drop-down menu just below an arrow button with the four
+    // entries for `hint` ("P", "DIV", "H1".."H6", "BR", "HR" or a user's tag).
+    void showDropDown(QWidget *button, const QString &hint);
+    QMenu *dropDownMenu() const { return m_lcrPopup; }
+    // The font dialog and the font colour dialog of the Font page.
+    void insertFontFromDialog();
+    void insertFontColor();
+
+    // The typing filter of the document editor: Enter and Ctrl+Enter with
+    // "<BR>", accented letters as entities. Returns the character to type or
+    // a null QChar to swallow the key.
+    QChar filterTypedCharacter(QChar typed);
+
+    // --- Tag awareness --------------------------------------------------------------
     bool inATag();
-    // Updates the TAG and BODY lamps from the caret's place.
+    // Updates the TAG and BODY lamps from the caret's place. Runs whatever the
+    // lamps setting says; the click handler checks it.
     void webPageClick();
     // Selects the next `opening` ... `closing` pair after the caret.
     bool highlightTag(const QString &opening, const QString &closing);
+    // Attribute editing by double-click on the selected word.
+    void webPageDblClick();
+    // Opens the "Parameter Selections" dialog on a page ("align", "valign",
+    // "size", "meta", "embed", "object", "Parameter"); "Ok" inserts its text
+    // in place of the selection. Returns whether it inserted anything.
+    bool showParameterSelections(const QString &page);
+    ParmForm *parameterForm();
+    void stripHtmlCodes();
+    void removeInvalidColors();
 
-    // Adds or updates the "<PAGEMODIFIED>" stamp in the document (run before
-    // a save when the time stamp setting is on).
-    void setLastModifiedDate();
-    // Opens the Initial Values wizard for a new, empty page; false when it
-    // was not started.
-    bool startInitialValues();
+    // Colours and background of the page's body statement, kept for the run.
+    BodyMemory &bodyMemory() { return m_body; }
+
+signals:
+    // An operation of this controller refreshed the preview itself.
+    void previewRefreshed();
 
 private:
+    TLEdit &editor() const;
+    bool canInsert() const;
+    // Enables Save and refreshes the preview unless the editor's change does.
+    void finishInsertion();
+    void refreshAfter(bool textChanged);
+    void wireMenus();
+    bool editColorValue(const QString &selected);
+    bool choosePicture(const QString &selected);
+    bool waitForRenderedText(QString &text);
+
     MainWindow &m_window;
+    ToolPages *m_pages = nullptr;
+    QMenu *m_lcrPopup = nullptr;
+    ParmForm *m_parmForm = nullptr;
+    BodyMemory m_body;
+    int m_refreshes = 0; // refreshes this controller made itself
 };

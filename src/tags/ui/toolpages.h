@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+struct MainWidgets;
+class TagController;
+class QComboBox;
+class QToolButton;
+class QWidget;
+struct Settings;
+
+// The buttons of the "Font" and "Format" tool pages and the bullet button of
+// the "Lists" page. Each control carries its component name as objectName and
+// its hint as tool tip; pressing it calls the tag controller.
+class ToolPages : public QObject {
+    Q_OBJECT
+public:
+    ToolPages(TagController &tags, MainWidgets &widgets, Settings &settings, QObject *parent);
+
+private:
+    void buildFontPage(QWidget *page);
+    void buildFormatPage(QWidget *page);
+    void buildListsButton(QWidget *page);
+    QToolButton *button(QWidget *page, const QString &name, const QString &caption,
+                        const QString &hint);
+    QToolButton *arrow(QWidget *page, const QString &name, const QString &hint);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    TagController &m_tags;
+    Settings &m_settings;
+    QComboBox *m_fontSize = nullptr;
+    QComboBox *m_screenFonts = nullptr;
+};
