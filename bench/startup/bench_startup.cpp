@@ -25,7 +25,7 @@ long long nowNs() {
 }
 
 struct Run {
-    double shownMs = -1, engineMs = -1, peakMb = -1;
+    double shownMs = -1, engineMs = -1, peakMb = -1, shownMb = -1;
 };
 
 Run runOnce(const char *exe) {
@@ -64,6 +64,9 @@ Run runOnce(const char *exe) {
         return (std::atoll(out.c_str() + at + std::strlen(key) + 1) - start) / 1e6;
     };
     r.shownMs = field("shown-idle-ns");
+    const size_t hwm = out.find("shown-idle-hwm-kb ");
+    if (hwm != std::string::npos)
+        r.shownMb = std::atoll(out.c_str() + hwm + 18) / 1024.0;
     r.engineMs = field("engine-loaded-ns");
     std::string cleanup = std::string("rm -rf ") + configDir;
     if (std::system(cleanup.c_str()) != 0)
@@ -81,18 +84,20 @@ double median(std::vector<double> v) {
 int main(int argc, char **argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const char *exe = argc > 2 ? argv[2] : QUILMEAD_EXECUTABLE;
-    std::vector<double> shown, engine, peak;
+    std::vector<double> shown, engine, peak, shownMem;
     runOnce(exe); // warm the file cache
     for (int i = 0; i < runs; ++i) {
         const Run r = runOnce(exe);
-        std::printf("run %d: window shown and idle %.0f ms, preview engine loaded %.0f ms, peak RSS %.1f MB\n",
-                    i + 1, r.shownMs, r.engineMs, r.peakMb);
+        std::printf("run %d: window shown and idle %.0f ms (peak RSS %.1f MB), preview engine loaded "
+                    "%.0f ms (peak RSS %.1f MB)\n",
+                    i + 1, r.shownMs, r.shownMb, r.engineMs, r.peakMb);
+        shownMem.push_back(r.shownMb);
         shown.push_back(r.shownMs);
         engine.push_back(r.engineMs);
         peak.push_back(r.peakMb);
     }
-    std::printf("median of %d: window shown and idle %.0f ms, preview engine loaded %.0f ms, "
-                "peak RSS %.1f MB\n",
-                runs, median(shown), median(engine), median(peak));
+    std::printf("median of %d: window shown and idle %.0f ms (peak RSS %.1f MB), preview engine "
+                "loaded %.0f ms (peak RSS %.1f MB)\n",
+                runs, median(shown), median(shownMem), median(engine), median(peak));
     return 0;
 }

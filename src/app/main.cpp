@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
@@ -26,7 +28,15 @@ namespace {
 void benchMark(const char *what) {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("%s %lld\n", what, static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::printf("%s-ns %lld\n", what, static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    // Peak resident memory so far, from the kernel's account of the process.
+    if (FILE *status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::strncmp(line, "VmHWM:", 6) == 0)
+                std::printf("%s-hwm-kb %lld\n", what, std::atoll(line + 6));
+        std::fclose(status);
+    }
     std::fflush(stdout);
 }
 
@@ -64,10 +74,10 @@ int main(int argc, char *argv[]) {
     const bool bench = qEnvironmentVariableIsSet("QUILMEAD_BENCH_STARTUP");
     QTimer::singleShot(0, &window, [executableDir, bench] {
         if (bench)
-            benchMark("shown-idle-ns");
+            benchMark("shown-idle");
         ViewerEngine::instance().load(executableDir);
         if (bench) {
-            benchMark("engine-loaded-ns");
+            benchMark("engine-loaded");
             QTimer::singleShot(0, [] { QApplication::exit(0); });
         }
     });
