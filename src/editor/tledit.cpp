@@ -167,6 +167,12 @@ TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Priv
 }
 
 TLEdit::~TLEdit() {
+    // Scintilla releases a document's text only through a living editor.
+    for (TLEditDocument *held : d->heldDocuments) {
+        held->m_document = QsciDocument();
+        held->m_owner = nullptr;
+    }
+    d->heldDocuments.clear();
     // The dialogs are children; close them before the private part goes.
     delete d->findDialog;
     delete d->replaceDialog;

@@ -19,12 +19,18 @@ class UserInteraction;
 // A document held apart from the editor: its text, undo history, modified
 // flag, bookmarks and file format. Several documents can take turns in one
 // editor (TLEdit::exchangeDocument) and each comes back exactly as it was.
+// A document goes back into the editor it came from; when that editor is
+// destroyed first, the document's text goes with it.
 class TLEditDocument {
 public:
     TLEditDocument();
+    ~TLEditDocument();
+    TLEditDocument(const TLEditDocument &) = delete;
+    TLEditDocument &operator=(const TLEditDocument &) = delete;
 
 private:
     friend class TLEdit;
+    TLEdit *m_owner = nullptr; // the editor the text came from, while it lives
     QsciDocument m_document;
     TextFormat m_format;
     bool m_forcedModified = false;
@@ -243,6 +249,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    friend class TLEditDocument;
+    void forgetDocument(TLEditDocument *document);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

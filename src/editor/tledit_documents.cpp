@@ -12,6 +12,16 @@ TLEditDocument::TLEditDocument() {
     std::fill(std::begin(m_bookmarkHandles), std::end(m_bookmarkHandles), -1);
 }
 
+TLEditDocument::~TLEditDocument() {
+    if (m_owner)
+        m_owner->forgetDocument(this);
+}
+
+void TLEdit::forgetDocument(TLEditDocument *document) {
+    auto &held = d->heldDocuments;
+    held.erase(std::remove(held.begin(), held.end(), document), held.end());
+}
+
 std::unique_ptr<TLEditDocument> TLEdit::exchangeDocument(std::unique_ptr<TLEditDocument> incoming) {
     Private::ChangeScope batch(d.get());
 
@@ -27,11 +37,17 @@ std::unique_ptr<TLEditDocument> TLEdit::exchangeDocument(std::unique_ptr<TLEditD
     outgoing->m_caret = d->call(SCI_GETCURRENTPOS);
     outgoing->m_firstVisible = d->call(SCI_GETFIRSTVISIBLELINE);
     outgoing->m_xOffset = d->call(SCI_GETXOFFSET);
+    outgoing->m_owner = this;
+    d->heldDocuments.push_back(outgoing.get());
 
     const bool fresh = !incoming;
     if (fresh)
         incoming = std::make_unique<TLEditDocument>();
     setDocument(incoming->m_document);
+    if (incoming->m_owner) {
+        forgetDocument(incoming.get());
+        incoming->m_owner = nullptr;
+    }
 
     if (fresh) {
         // Code page, word characters, tab width and the column index are

@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointer>
+#include <vector>
 
 class TagLexer;
 
@@ -61,6 +62,10 @@ struct TLEdit::Private {
     ShortcutOwnerHook shortcutOwner;
     bool dragTakenByHook = false;
     bool skipNextClick = false;
+
+    // Documents taken out by exchangeDocument and not yet back: their text
+    // must be released while an editor still exists.
+    std::vector<TLEditDocument *> heldDocuments;
 
     // Change notifications. Scintilla reports each change before it happens;
     // the editor's own operations and event handlers run as a batch and
