@@ -108,16 +108,6 @@ private slots:
         QCOMPARE(PS::paramText("speed", "fast"), QString("<PARAM NAME=\"speed\" VALUE=\"fast\">"));
     }
 
-    void lists() {
-        QCOMPARE(PS::alignItems().first(), QString("none"));
-        QCOMPARE(PS::alignItems().size(), 7);
-        QCOMPARE(PS::valignItems(), QStringList({"none", "top", "middle", "bottom"}));
-        QCOMPARE(PS::sizeItems().size(), 21);
-        QCOMPARE(PS::sizeItems().at(7), QString("+1"));
-        QCOMPARE(PS::sizeItems().last(), QString("-7"));
-        QCOMPARE(PS::pageNames().size(), 7);
-    }
-
     void bodyColours() {
         BodyMemory m;
         QVERIFY(m.rememberColor("VLINK=\"#00FF00\"", QColor(0, 255, 0)));
