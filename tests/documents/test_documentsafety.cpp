@@ -1,0 +1,175 @@
+// What the open documents do to keep the user's text: bytes kept as they
+// were, parking files that cannot be written, backup copies left by a crash,
+// binary and oversized files, the backup on the tab strip.
+
+#include "documentfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+class TestDocumentSafety : public QObject {
+    Q_OBJECT
+private slots:
+    void unchangedPagesSaveTheSameBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252") << QByteArray("<P>caf\xE9 \x99 \x80</P>\r\n");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF<P>caf\xC3\xA9</P>\n");
+        QTest::newRow("Mac line ends") << QByteArray("one\rtwo\r");
+        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\r");
+        QTest::newRow("NUL and stray bytes") << QByteArray("bin\0ary\x81\x8D\xFF", 11);
+    }
+    void unchangedPagesSaveTheSameBytes() {
+        QFETCH(QByteArray, bytes);
+        DocumentFixture f;
+        const QString a = f.page("a.htm", bytes);
+        const QString b = f.page("b.htm", "other");
+        QVERIFY(f.docs().loadFile(a, false));
+        // Parked and brought back before saving.
+        f.docs().loadFile(b, false);
+        f.w().webPageTabs->setCurrentIndex(0);
+        QVERIFY(!f.editor().modified());
+        QVERIFY(f.docs().save());
+        QCOMPARE(TestFolder::read(a), bytes);
+        QCOMPARE(TestFolder::read(a + "_"), bytes); // the parking copy too
+    }
+
+    void windows1252StaysWindows1252AfterAnEdit() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "caf\xE9\r\n");
+        f.docs().loadFile(a, false);
+        f.editor().appendText(QString::fromUtf8("na\xC3\xAFve \xE2\x82\xAC"));
+        QVERIFY(f.docs().save());
+        QCOMPARE(TestFolder::read(a), QByteArray("caf\xE9\r\nna\xEFve \x80"));
+    }
+
+    void unwritableParkingFileLosesNothing() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "saved");
+        QDir().mkpath(a + "_"); // nothing can be written under that name
+        f.docs().loadFile(a, false);
+        f.editor().selectAllText();
+        f.editor().replaceSel("unsaved edits");
+        f.docs().loadFile(f.page("b.htm", "b"), false);
+        f.w().webPageTabs->setCurrentIndex(0);
+        QCOMPARE(f.editor().text(), QString("unsaved edits"));
+        QVERIFY(f.editor().modified());
+        QCOMPARE(f.ui.asked().size(), 0);
+        // The backup on the tab strip says it failed instead of claiming success.
+        f.docs().backupCurrentText();
+        QVERIFY(
+            f.w().statusPanels[2]->text().startsWith("The backup of the File could not be saved"));
+    }
+
+    void staleBackupCopy_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("backupKept");
+        QTest::newRow("yes: the backup's text")
+            << int(Msg::ResultYes) << true << "crash text" << true;
+        QTest::newRow("no: the file, backup deleted")
+            << int(Msg::ResultNo) << true << "saved text" << false;
+        QTest::newRow("cancel: nothing, both kept")
+            << int(Msg::ResultCancel) << false << "" << true;
+    }
+    void staleBackupCopy() {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        QFETCH(QString, text);
+        QFETCH(bool, backupKept);
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "saved text");
+        f.page("a.htm_", "crash text");
+        f.ui.answerMessage(answer);
+        QCOMPARE(f.docs().loadFile(a, false), opened);
+        QCOMPARE(f.ui.asked().size(), 1);
+        QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Confirmation));
+        QCOMPARE(f.ui.asked().at(0).buttons, int(Msg::Yes | Msg::No | Msg::Cancel));
+        QVERIFY(f.ui.asked().at(0).text.startsWith("A backup copy of " + a));
+        QCOMPARE(f.docs().count(), opened ? 1 : 0);
+        QCOMPARE(f.editor().text(), text);
+        QCOMPARE(TestFolder::read(a), QByteArray("saved text"));
+        QCOMPARE(QFileInfo::exists(a + "_"), backupKept);
+        if (backupKept)
+            QCOMPARE(TestFolder::read(a + "_"), QByteArray("crash text"));
+        // The backup's text is not in the file yet.
+        QCOMPARE(f.editor().modified(), answer == Msg::ResultYes);
+        QCOMPARE(f.w().buttons.save->isEnabled(), answer == Msg::ResultYes);
+    }
+
+    void backupIdenticalToTheFileIsNotAskedAbout() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "same");
+        f.page("a.htm_", "same");
+        QVERIFY(f.docs().loadFile(a, false));
+        QCOMPARE(f.ui.asked().size(), 0);
+    }
+
+    void binaryFilesOpen() {
+        DocumentFixture f;
+        QByteArray bytes(300000, '\0');
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((i * 7919) % 256);
+        const QString a = f.page("picture.gif", bytes);
+        QVERIFY(f.docs().loadFile(a, false));
+        QCOMPARE(f.editor().textLength(), bytes.size());
+        QVERIFY(f.docs().save());
+        QCOMPARE(TestFolder::read(a), bytes);
+    }
+
+    void oversizedFileIsRefusedWithAReason() {
+        DocumentFixture f;
+        const QString big = f.work.file("big.htm");
+        {
+            QFile file(big);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(300) * 1024 * 1024)); // sparse: costs no disk
+        }
+        QVERIFY(!f.docs().loadFile(big, false));
+        QCOMPARE(f.docs().count(), 0);
+        QCOMPARE(f.ui.asked().size(), 1);
+        QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Error));
+        QVERIFY(f.ui.asked().at(0).text.contains("too large"));
+        QVERIFY(!f.window->documentOpen());
+        // A folder is no document either.
+        f.ui.clear();
+        QDir().mkpath(f.work.file("folder.htm"));
+        QVERIFY(!f.docs().loadFile(f.work.file("folder.htm"), false));
+        QCOMPARE(f.docs().count(), 0);
+    }
+
+    void tabStripReleaseWritesTheBackups() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "text");
+        f.docs().loadFile(a, false);
+        f.editor().appendText(" more");
+        QTest::mouseRelease(f.w().webPageTabs, Qt::LeftButton, {},
+                            f.w().webPageTabs->tabRect(0).center());
+        QCOMPARE(TestFolder::read(a + "_"), QByteArray("text more"));
+        QCOMPARE(TestFolder::read(f.work.file("quilview.htm")), QByteArray("text more"));
+        QCOMPARE(TestFolder::read(a), QByteArray("text"));
+        QCOMPARE(f.w().statusPanels[2]->text(),
+                 QString("A backup of the File has been saved with a '_' character appended."));
+    }
+
+    void failedSaveAsKeepsTheDocumentAsItWas() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "text");
+        f.docs().loadFile(a, false);
+        f.editor().appendText("!");
+        f.ui.answerFile(f.work.file("no/such/folder/b.htm"));
+        QVERIFY(!f.docs().saveAs());
+        QCOMPARE(f.ui.asked().last().kind, int(Msg::Error));
+        QCOMPARE(f.docs().currentFile(), a);
+        QCOMPARE(f.docs().pages().at(0).fileName, a);
+        QVERIFY(f.editor().modified());
+        QCOMPARE(f.settings.lastFiles[0], a);
+    }
+};
+
+QTEST_MAIN(TestDocumentSafety)
+#include "test_documentsafety.moc"
