@@ -1,11 +1,277 @@
+// Refreshing the previews from the editor text: the frame set check, the
+// frame preview's file, and rendering that waits while a viewer is busy.
+
 #include "preview/controller/previewcontroller.h"
+
 #include "app/ui/mainwindow.h"
+#include "app/ui/percentsplitter.h"
+#include "app/userinteraction.h"
+#include "documents/ui/documentcontroller.h"
+#include "editor/tledit.h"
+#include "preview/controller/previewfinddialog.h"
+#include "preview/controller/previewrules.h"
+#include "preview/controller/submitform.h"
+#include "preview/htmlviewer.h"
 
-PreviewController::PreviewController(MainWindow &window) : QObject(&window), m_window(window) {}
-PreviewController::~PreviewController() = default;
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <exception>
 
-void PreviewController::updateWebView() {}
-void PreviewController::refreshViewer(int, HtmlViewer *) {}
-void PreviewController::clearPreviews() {}
-void PreviewController::launchBrowser(const QString &, bool) {}
-void PreviewController::showFile(const QString &) {}
+namespace {
+
+// While a viewer takes in a document: the tool panel is disabled and the
+// hourglass shown; both come back however the load ends. A control of the
+// panel that had the focus gets it back.
+class RenderingScope {
+public:
+    explicit RenderingScope(QWidget *toolsPanel) : m_panel(toolsPanel) {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && m_panel->isAncestorOf(focus))
+            m_focus = focus;
+        m_panel->setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~RenderingScope() {
+        QApplication::restoreOverrideCursor();
+        if (m_panel) {
+            m_panel->setEnabled(true);
+            if (m_focus)
+                m_focus->setFocus();
+        }
+    }
+    RenderingScope(const RenderingScope &) = delete;
+    RenderingScope &operator=(const RenderingScope &) = delete;
+
+private:
+    QPointer<QWidget> m_panel;
+    QPointer<QWidget> m_focus;
+};
+
+// How often a due render looks whether its viewer has become free, should
+// the viewer finish without reporting a finished load.
+constexpr int busyPollMs = 20;
+
+} // namespace
+
+PreviewController::PreviewController(MainWindow &window) : QObject(&window), m_window(window) {
+    MainWidgets &w = window.widgets();
+    m_slots[0].viewer = w.htmlSplit;
+    m_slots[1].viewer = w.htmlFull;
+
+    m_renderTimer.setSingleShot(true);
+    m_renderTimer.setInterval(0);
+    connect(&m_renderTimer, &QTimer::timeout, this, &PreviewController::renderDue);
+    m_busyPoll.setSingleShot(true);
+    m_busyPoll.setInterval(busyPollMs);
+    connect(&m_busyPoll, &QTimer::timeout, this, &PreviewController::renderDue);
+    m_updateTimer.setSingleShot(true);
+    m_updateTimer.setInterval(0);
+    connect(&m_updateTimer, &QTimer::timeout, this, &PreviewController::updateWebView);
+
+    m_loader = [](HtmlViewer &viewer, const QString &html, const QString &baseDir) {
+        viewer.loadFromString(html, baseDir);
+    };
+    // "Submit Results" lives as long as the window and is shown on demand.
+    m_submitForm = new SubmitForm(&window);
+
+    wireViewers();
+    wireCommands();
+}
+
+PreviewController::~PreviewController() {
+    // The dialogs go with the controller, while the window is being torn
+    // down: closing a visible one moves the focus, and focus handlers of the
+    // window must not run on its half-destroyed widgets.
+    const QSignalBlocker quiet(qApp);
+    delete m_findDialog;
+    delete m_submitForm;
+}
+
+void PreviewController::setViewerLoader(ViewerLoader loader) {
+    m_loader = std::move(loader);
+}
+
+PreviewController::Slot *PreviewController::slotOf(HtmlViewer *viewer) {
+    for (Slot &slot : m_slots)
+        if (slot.viewer == viewer)
+            return &slot;
+    return nullptr;
+}
+
+// The preview on show: the full-screen one while the window is in that mode.
+HtmlViewer *PreviewController::liveViewer() const {
+    return m_window.isFullScreen() ? m_slots[1].viewer : m_slots[0].viewer;
+}
+
+QString PreviewController::documentFolder() const {
+    if (const DocumentController *documents = m_window.documents()) {
+        const QString file = documents->currentFile();
+        if (!file.isEmpty())
+            return QFileInfo(file).absolutePath();
+        const QString dir = documents->currentDir();
+        if (!dir.isEmpty())
+            return QDir(dir).absolutePath();
+    }
+    return QDir::currentPath();
+}
+
+bool PreviewController::framePreviewShown() const {
+    PercentSplitter *split = m_window.widgets().splitScreen;
+    return split->barPercent(1) < 100;
+}
+
+// --- Refreshing ----------------------------------------------------------------------
+
+void PreviewController::requestUpdate() {
+    m_updateTimer.start();
+}
+
+void PreviewController::updateWebView() {
+    m_updateTimer.stop();
+    if (m_window.isFullScreen()) {
+        // Only the preview on show is brought up to date; the split preview is
+        // refreshed when the window returns to it.
+        scheduleRender(m_slots[1].viewer, 0);
+        return;
+    }
+    const bool frameSet = textIsFrameSet();
+    setFramePreviewShown(frameSet);
+    scheduleRender(m_slots[0].viewer, -1);
+    if (frameSet)
+        showFrameSet();
+}
+
+// Looks for the frame set marker with the editor's own search (so letter case
+// follows its match-case option) without moving the caret, the selection or
+// the view, and without replacing the search text the user's Find Next uses.
+bool PreviewController::textIsFrameSet() {
+    TLEdit &editor = *m_window.widgets().webPage;
+    const int startLine = editor.startLine, startPos = editor.startPos;
+    const int endLine = editor.endLine, endPos = editor.endPos;
+    const QString searchText = editor.searchTextValue();
+    editor.startLine = editor.endLine = 1;
+    editor.startPos = editor.endPos = 0;
+    const bool found = editor.locateText(PreviewRules::frameSetMarker()) == 1;
+    editor.startLine = startLine;
+    editor.startPos = startPos;
+    editor.endLine = endLine;
+    editor.endPos = endPos;
+    editor.setSearchText(searchText);
+    return found;
+}
+
+void PreviewController::setFramePreviewShown(bool shown) {
+    PercentSplitter *split = m_window.widgets().splitScreen;
+    const int wanted = shown ? qMin(100, split->barPercent(0) + 1) : 100;
+    if (split->barPercent(1) != wanted)
+        split->setBarPercent(1, wanted);
+}
+
+void PreviewController::showFrameSet() {
+    MainWidgets &w = m_window.widgets();
+    const QString folder = documentFolder();
+    if (!QDir::setCurrent(folder))
+        m_window.workbench().ui.message(QStringLiteral("Error changing default directory."),
+                                        Msg::Error, Msg::Ok);
+    const QString path = QDir(folder).filePath(PreviewRules::viewFileName());
+    if (w.webPage->saveToFile(path)) {
+        w.htmlFrames->loadFromFile(path);
+    } else {
+        // The folder cannot take the file: show the frame set from memory
+        // rather than an old copy of it.
+        w.htmlFrames->loadFromString(w.webPage->text(), folder);
+    }
+}
+
+void PreviewController::scheduleRender(HtmlViewer *viewer, int position) {
+    Slot *slot = slotOf(viewer);
+    if (!slot)
+        return;
+    slot->due = true;
+    slot->position = position;
+    m_renderTimer.start();
+}
+
+void PreviewController::renderDue() {
+    for (Slot &slot : m_slots) {
+        if (!slot.due)
+            continue;
+        if (slot.viewer->isBusy()) {
+            // The viewer is still taking in an earlier document; the render
+            // runs once it is done, with the text as it is then.
+            m_busyPoll.start();
+            continue;
+        }
+        const int position = slot.position >= 0 ? slot.position : slot.viewer->position();
+        refreshViewer(position, slot.viewer);
+    }
+}
+
+void PreviewController::refreshViewer(int position, HtmlViewer *viewer) {
+    if (!viewer)
+        return;
+    Slot *slot = slotOf(viewer);
+    if (slot)
+        slot->due = false;
+    MainWidgets &w = m_window.widgets();
+    bool failed = false;
+    {
+        RenderingScope scope(w.toolsPanel);
+        try {
+            const QString text = w.webPage->text();
+            if (text.isEmpty()) {
+                viewer->clear();
+            } else {
+                m_loader(*viewer, text, documentFolder());
+                viewer->setPosition(position);
+            }
+            if (slot)
+                slot->awaitingShow = true;
+        } catch (const std::exception &) {
+            failed = true;
+        } catch (...) {
+            failed = true;
+        }
+    }
+    if (failed)
+        m_window.workbench().ui.message(
+            QStringLiteral("An error occured while parsing a comment in your HTML document!"),
+            Msg::Warning, Msg::Ok);
+}
+
+void PreviewController::viewerLoadFinished(HtmlViewer *viewer) {
+    Slot *slot = slotOf(viewer);
+    if (!slot)
+        return;
+    if (slot->captionDue) {
+        slot->captionDue = false;
+        m_window.setWindowTitle(viewer->documentTitle());
+    }
+    if (slot->awaitingShow && !slot->due) {
+        slot->awaitingShow = false;
+        emit viewerRefreshed(viewer);
+    }
+    if (slot->due)
+        m_renderTimer.start();
+}
+
+void PreviewController::clearPreviews() {
+    m_updateTimer.stop();
+    for (Slot &slot : m_slots) {
+        slot.due = false;
+        slot.awaitingShow = false;
+    }
+    MainWidgets &w = m_window.widgets();
+    for (HtmlViewer *viewer : {w.htmlSplit, w.htmlFull, w.htmlFrames})
+        viewer->clear();
+    setFramePreviewShown(false);
+}
+
+void PreviewController::showFile(const QString &path) {
+    Slot &split = m_slots[0];
+    split.due = false;
+    split.awaitingShow = false;
+    split.viewer->loadFromFile(path);
+}

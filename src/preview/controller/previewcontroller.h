@@ -1,25 +1,39 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
 
 class HtmlViewer;
 class MainWindow;
+class PreviewFindDialog;
+class SubmitForm;
 
 // The previews of the main window: refreshing them from the editor, frame
 // sets, links, history, forms, inline images, find, and the external
 // browsers.
+//
+// Rendering never holds up typing: a refresh asked for while the split
+// preview is still taking in the previous text is remembered and runs as
+// soon as the preview is done, with the text as it is then; several requests
+// in the meantime make one refresh.
 class PreviewController : public QObject {
     Q_OBJECT
 public:
     explicit PreviewController(MainWindow &window);
     ~PreviewController() override;
 
-    // Refreshes the preview from the editor text (the split preview, or the
-    // frame preview for a frame set; only the full-screen preview while that
-    // is shown).
+    // Refreshes the preview from the editor text: shows the frame preview
+    // (with the text written to "quilview.htm" beside the document) when the
+    // text is a frame set, else the split preview, and re-renders the split
+    // preview at its scroll position. While the full-screen preview is shown
+    // only that one is re-rendered, from the top. The frame check and the
+    // file are done at once; the rendering starts from the event loop.
     void updateWebView();
-    // Renders the editor text into `viewer` and scrolls it to `position`.
+    // Renders the editor text into `viewer` now and scrolls it to `position`.
     void refreshViewer(int position, HtmlViewer *viewer);
     // Empties the previews (no document open).
     void clearPreviews();
@@ -28,6 +42,82 @@ public:
     // Shows a file in the split preview: a picture on its own, or a page.
     void showFile(const QString &path);
 
+    // updateWebView from the event loop; any number of requests before it
+    // runs make one update. The editor's changes use this when the preview
+    // follows every change.
+    void requestUpdate();
+
+    // Viewer history: both previews move together.
+    void goBack();
+    void goForward();
+    void chooseHistoryItem(int index);
+
+    // Preview pop-up commands on the split preview.
+    void goToTop();
+    void goToBottom();
+    void copySelection();
+    void showFindDialog();
+    // Searches the split preview for the next match; tells the user when
+    // there is none.
+    void findNext(const QString &text, bool matchCase);
+
+    // Inline images on or off in the split and the full-screen preview.
+    void setViewImages(bool on);
+    // The browser command of the Page menu and the tool button (1 or 2):
+    // the helper tip, then the browser with its settings.
+    void runBrowser(int which);
+
+    // The folder of the current document, where "quilview.htm" goes and
+    // against which the previews resolve relative links.
+    QString documentFolder() const;
+    bool framePreviewShown() const;
+    SubmitForm *submitForm() const { return m_submitForm; }
+    PreviewFindDialog *findDialog() const; // null until first opened
+
+    // How text reaches a viewer (by default HtmlViewer::loadFromString).
+    // Replaceable so that a failing viewer can be simulated.
+    using ViewerLoader =
+        std::function<void(HtmlViewer &viewer, const QString &html, const QString &baseDir)>;
+    void setViewerLoader(ViewerLoader loader);
+
+signals:
+    // A link to a picture was clicked in the split preview: its file name is
+    // meant for the image box of the Images page.
+    void pictureLinkChosen(const QString &fileName);
+    // A rendering of the editor text has been laid out in `viewer`.
+    void viewerRefreshed(HtmlViewer *viewer);
+
 private:
+    // A viewer the controller renders into, with what it still owes it.
+    struct Slot {
+        HtmlViewer *viewer = nullptr;
+        bool due = false;          // a render waits for the viewer to be free
+        int position = -1;         // where to scroll then; -1 keeps the position
+        bool awaitingShow = false; // a render was handed over, not yet laid out
+        bool captionDue = false;   // the window caption follows its next document
+    };
+
+    void wireCommands();
+    void wireViewers();
+    Slot *slotOf(HtmlViewer *viewer);
+    HtmlViewer *liveViewer() const;
+    void scheduleRender(HtmlViewer *viewer, int position);
+    void renderDue();
+    bool textIsFrameSet();
+    void setFramePreviewShown(bool shown);
+    void showFrameSet();
+    void historyChanged(HtmlViewer *viewer);
+    void updateHistoryControls(HtmlViewer *viewer);
+    void viewerLoadFinished(HtmlViewer *viewer);
+    void linkClicked(const QString &target, bool *handled);
+    void showLinkTarget(const QString &target);
+
     MainWindow &m_window;
+    std::array<Slot, 2> m_slots; // split preview, full-screen preview
+    QTimer m_renderTimer;        // runs due renders from the event loop
+    QTimer m_busyPoll;           // looks again while a viewer is busy
+    QTimer m_updateTimer;        // coalesces requestUpdate
+    ViewerLoader m_loader;
+    SubmitForm *m_submitForm = nullptr;
+    QPointer<PreviewFindDialog> m_findDialog;
 };
