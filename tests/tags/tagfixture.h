@@ -12,6 +12,7 @@
 #include "testfolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -34,6 +35,14 @@ struct TagFixture {
         // As if a document were open.
         editor().setEnabled(true);
         window->widgets().powerBook->setEnabled(true);
+    }
+
+    ~TagFixture() {
+        // Tear the window down with nothing focused, so that no focus change
+        // reaches its controllers while its widgets are being deleted.
+        if (QWidget *focus = QApplication::focusWidget())
+            focus->clearFocus();
+        window.reset();
     }
 
     MainWindow &w() { return *window; }

@@ -6,6 +6,7 @@
 #include "app/userinteraction.h"
 #include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
+#include "preview/controller/previewcontroller.h"
 #include "preview/htmlviewer.h"
 #include "settings/colors.h"
 #include "settings/settings.h"
@@ -311,7 +312,11 @@ bool TagController::waitForRenderedText(QString &text) {
             });
         });
     QTimer::singleShot(kRenderTimeoutMs, &loop, [&] { finish(false); });
-    viewer->loadFromString(editor().text(), m_window.documents()->currentDir());
+    // The preview renders the editor text as it always does; should it start
+    // nothing, the text is loaded into the viewer here.
+    m_window.preview()->refreshViewer(0, viewer);
+    if (!viewer->isBusy() && !done)
+        viewer->loadFromString(editor().text(), m_window.documents()->currentDir());
     if (!done)
         loop.exec();
     *alive = false;
