@@ -101,6 +101,7 @@ void TLEdit::Private::endChangeBatch() {
 }
 
 void TLEdit::Private::noteChange() {
+    ++changeCount;
     changePending = true;
     if (changeBatch > 0 || flushScheduled)
         return;
@@ -361,7 +362,9 @@ bool TLEdit::saveToFile(const QString &path, QString *error) const {
         // The document's own bytes are the file's bytes.
         const long length = d->call(SCI_GETLENGTH);
         const char *bytes = reinterpret_cast<const char *>(d->call(SCI_GETCHARACTERPOINTER));
-        QByteArray content = format.byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        if (!format.byteOrderMark) // written straight from the document, without a copy
+            return writeFileAtomically(path, QByteArray::fromRawData(bytes, length), error);
+        QByteArray content("\xEF\xBB\xBF");
         content.append(bytes, length);
         return writeFileAtomically(path, content, error);
     }

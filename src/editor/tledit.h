@@ -162,6 +162,10 @@ public:
 
     bool modified() const;
     void setModifiedFlag(bool on);
+    // Counts every change of the text as it happens (whichever document is
+    // in the editor), so that a caller can tell whether the text changed
+    // since it last looked.
+    quint64 changeCount() const;
 
     // --- Documents held apart ------------------------------------------------------
     // Puts `incoming` into the editor (a new empty document when null) and

@@ -17,6 +17,10 @@ TLEditDocument::~TLEditDocument() {
         m_owner->forgetDocument(this);
 }
 
+quint64 TLEdit::changeCount() const {
+    return d->changeCount;
+}
+
 void TLEdit::forgetDocument(TLEditDocument *document) {
     auto &held = d->heldDocuments;
     held.erase(std::remove(held.begin(), held.end(), document), held.end());

@@ -71,6 +71,7 @@ struct TLEdit::Private {
     // the editor's own operations and event handlers run as a batch and
     // announce the change once, when they are done. Changes made any other
     // way are announced from the event loop.
+    quint64 changeCount = 0; // every change of the text, counted as it happens
     int changeBatch = 0;
     bool changePending = false;
     bool flushScheduled = false;
