@@ -194,7 +194,7 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
         record.inProject = inProject;
         record.fileName = path;
         m_pages.append(record);
-        m_held.emplace_back();
+        m_tabStates.emplace_back();
         w.webPageTabs->addTab(DocumentNames::fileNameOf(path));
 
         if (m_pages.count() > 1)
@@ -304,8 +304,19 @@ void DocumentController::saveToPageHandle() {
     record.modified = m_editor->modified();
     // The text stays in memory; the parking file is its copy on disk. When
     // it cannot be written (a read-only folder) nothing is lost.
-    writeKeepingLineEnds(DocumentNames::parkingFile(record.fileName), nullptr);
-    m_held[size_t(m_current)] = m_editor->exchangeDocument(nullptr);
+    writeParkingFile(nullptr);
+    m_tabStates[size_t(m_current)].held = m_editor->exchangeDocument(nullptr);
+}
+
+bool DocumentController::writeParkingFile(QString *error) {
+    TabState &state = m_tabStates[size_t(m_current)];
+    const QString parking = DocumentNames::parkingFile(m_pages.at(m_current).fileName);
+    if (state.parkedCopyCurrent && state.parkedAt == m_editor->changeCount() &&
+        QFileInfo::exists(parking))
+        return true;
+    state.parkedCopyCurrent = writeKeepingLineEnds(parking, error);
+    state.parkedAt = m_editor->changeCount();
+    return state.parkedCopyCurrent;
 }
 
 void DocumentController::loadFromPageHandle() {
@@ -324,7 +335,8 @@ void DocumentController::loadFromPageHandle() {
     w.webPageTabs->setToolTip(record.fileName);
     m_window.setFormCaption(record.fileName);
 
-    std::unique_ptr<TLEditDocument> held = std::move(m_held[size_t(index)]);
+    TabState &state = m_tabStates[size_t(index)];
+    std::unique_ptr<TLEditDocument> held = std::move(state.held);
     if (held) {
         m_editor->exchangeDocument(std::move(held));
     } else {
@@ -332,6 +344,7 @@ void DocumentController::loadFromPageHandle() {
         m_editor->exchangeDocument(nullptr);
         m_editor->loadFromFile(DocumentNames::parkingFile(record.fileName));
     }
+    state.parkedAt = m_editor->changeCount(); // the held text has not changed
     m_editor->startLine = record.startLine;
     m_editor->startPos = record.startPos;
     m_editor->endLine = record.endLine;
@@ -369,7 +382,7 @@ void DocumentController::backupCurrentText() {
         return;
     WaitCursor wait;
     QString error;
-    const bool parked = writeKeepingLineEnds(DocumentNames::parkingFile(m_currentFile), &error);
+    const bool parked = writeParkingFile(&error);
     const bool previewed =
         parked && writeKeepingLineEnds(DocumentNames::previewFile(m_currentDir), &error);
     m_window.widgets().statusPanels[2]->setText(
@@ -428,7 +441,7 @@ bool DocumentController::closeActivePage() {
     }
     w.webPageTabs->removeTab(closing);
     m_pages.removeAt(closing);
-    m_held.erase(m_held.begin() + closing);
+    m_tabStates.erase(m_tabStates.begin() + closing);
     if (m_pages.isEmpty()) {
         m_current = -1;
         m_editor->exchangeDocument(nullptr); // no undo back into the closed page

@@ -99,6 +99,9 @@ private:
     void setDocumentControls(bool open);
     int openIndexOf(const QString &path) const;
     bool writeKeepingLineEnds(const QString &path, QString *error);
+    // Writes the current text to its parking file unless the file already
+    // holds it; false when it could not be written.
+    bool writeParkingFile(QString *error);
 
     // Saving.
     bool writeDocument(const QString &path);
@@ -116,9 +119,17 @@ private:
     MainWindow &m_window;
     TLEdit *m_editor;
     PageList m_pages;
-    // The documents whose tabs are not current, by tab (null for the
-    // current one, which is in the editor).
-    std::vector<std::unique_ptr<TLEditDocument>> m_held;
+    // What each tab keeps besides its page record.
+    struct TabState {
+        // The document while its tab is not current (the current one is in
+        // the editor).
+        std::unique_ptr<TLEditDocument> held;
+        // The parking file holds the text as it was at the editor's change
+        // count `parkedAt`: unchanged text is not written again.
+        bool parkedCopyCurrent = false;
+        quint64 parkedAt = 0;
+    };
+    std::vector<TabState> m_tabStates;
     int m_current = -1;
     QString m_currentFile;
     QString m_currentDir;
