@@ -64,6 +64,28 @@ private slots:
             f.w().statusPanels[2]->text().startsWith("The backup of the File could not be saved"));
     }
 
+    void parkingFileFollowsEveryEdit() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "v0");
+        f.docs().loadFile(a, false);
+        f.docs().loadFile(f.page("b.htm", "b"), false);
+        QTabBar *tabs = f.w().webPageTabs;
+        tabs->setCurrentIndex(0);
+        f.editor().appendText(" v1");
+        tabs->setCurrentIndex(1);
+        QCOMPARE(TestFolder::read(a + "_"), QByteArray("v0 v1"));
+        tabs->setCurrentIndex(0);
+        f.editor().undoEdit(); // an undo is an edit too
+        tabs->setCurrentIndex(1);
+        QCOMPARE(TestFolder::read(a + "_"), QByteArray("v0"));
+        // Unchanged text is not written again, but a parking file that went
+        // missing is.
+        QFile::remove(a + "_");
+        tabs->setCurrentIndex(0);
+        tabs->setCurrentIndex(1);
+        QCOMPARE(TestFolder::read(a + "_"), QByteArray("v0"));
+    }
+
     void staleBackupCopy_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("opened");

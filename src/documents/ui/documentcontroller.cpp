@@ -72,7 +72,11 @@ DocumentController::DocumentController(MainWindow &window)
         updateCopyCutButtons();
         m_window.checkClipboard();
     });
-    connect(qApp, &QApplication::focusChanged, this, &DocumentController::updateCopyCutButtons);
+    // Copy and Cut follow the editor that takes the focus. (Watching the
+    // application's focus changes instead would also report the editors'
+    // own teardown.)
+    w.webPage->installEventFilter(this);
+    w.spareEditor->installEventFilter(this);
 
     MainWindow::Hooks &hooks = window.hooks();
     hooks.closeAllPages = [this] { return closeAllPages(); };
@@ -167,7 +171,8 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
                              : QFileInfo(givenPath).absoluteFilePath();
 
     if (!QFileInfo::exists(path) && !DocumentNames::isNewPagePath(path)) {
-        ui.message(QStringLiteral("Could not find or open: ") + path, Msg::Information, Msg::Ok);
+        ui.message(QStringLiteral("Could not find or open: ") + givenPath, Msg::Information,
+                   Msg::Ok);
         return false;
     }
     if (path.isEmpty())
@@ -392,9 +397,11 @@ void DocumentController::backupCurrentText() {
 }
 
 bool DocumentController::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_window.widgets().webPageTabs && event->type() == QEvent::MouseButtonRelease &&
-        !m_busy)
+    const MainWidgets &w = m_window.widgets();
+    if (watched == w.webPageTabs && event->type() == QEvent::MouseButtonRelease && !m_busy)
         backupCurrentText();
+    else if ((watched == w.webPage || watched == w.spareEditor) && event->type() == QEvent::FocusIn)
+        updateCopyCutButtons();
     return QObject::eventFilter(watched, event);
 }
 
