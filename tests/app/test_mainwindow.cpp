@@ -57,7 +57,10 @@ QAction *action(MainWindow &w, const QString &name) {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+    std::unique_ptr<Fixture> m_shared; // one window for the many caption rows
 private slots:
+    void cleanupTestCase() { m_shared.reset(); }
+
     void namedComponentsExist() {
         Fixture f;
         MainWindow &w = f.start();
@@ -270,10 +273,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
-        static Fixture f;
-        if (!f.window)
-            f.start(false);
-        QAction *a = action(*f.window, name);
+        if (!m_shared) {
+            m_shared = std::make_unique<Fixture>();
+            m_shared->start(false);
+        }
+        QAction *a = action(*m_shared->window, name);
         QCOMPARE(a->text(), caption);
         QCOMPARE(a->shortcut(), QKeySequence(shortcut));
     }

@@ -72,6 +72,14 @@ MainWindow::~MainWindow() {
     // Child widgets are deleted after this body; focus and selection changes
     // they cause on the way must not reach the half-destroyed window.
     m_destroying = true;
+    // The controllers go first, with their connections, while every widget
+    // they know still exists.
+    delete m_tags;
+    m_tags = nullptr;
+    delete m_documents;
+    m_documents = nullptr;
+    delete m_preview;
+    m_preview = nullptr;
     if (qApp) {
         qApp->removeEventFilter(this);
         disconnect(qApp, nullptr, this, nullptr);
