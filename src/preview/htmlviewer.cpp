@@ -137,7 +137,10 @@ struct HtmlViewer::Private : ViewerEvents {
     }
 
     void loadStarted() override { busy = true; }
-    void documentReady() override { busy = false; }
+    void documentReady() override {
+        busy = false;
+        emit q->documentReady();
+    }
 
     void loadFinished(bool ok) override {
         busy = false;

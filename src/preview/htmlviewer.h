@@ -113,6 +113,10 @@ signals:
     // ("GET" when none is given) and "name=value" lines. Nothing is sent.
     void formSubmit(const QString &action, const QString &method, const QStringList &results);
     void historyChanged();
+    // The document asked for is laid out and isBusy() has cleared; its
+    // pictures may still be arriving. loadFinished follows when it has loaded
+    // whole, unless another document is asked for first.
+    void documentReady();
     void loadFinished(bool ok);
     void titleChanged(const QString &title);
 
