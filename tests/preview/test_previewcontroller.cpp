@@ -79,16 +79,17 @@ struct Fixture {
         return path;
     }
 
-    // Runs `action` and waits until `viewer` has laid out a rendering of the
-    // editor text.
+    // Runs `action` and waits until `viewer` shows a rendering of the editor
+    // text and has loaded it whole.
     bool refreshed(HtmlViewer &viewer, const std::function<void()> &action, int timeoutMs = 15000) {
         QSignalSpy spy(&preview(), &PreviewController::viewerRefreshed);
+        QSignalSpy loaded(&viewer, &HtmlViewer::loadFinished);
         action();
         return QTest::qWaitFor(
             [&] {
                 for (const QList<QVariant> &args : spy)
                     if (args.at(0).value<HtmlViewer *>() == &viewer)
-                        return true;
+                        return !loaded.isEmpty();
                 return false;
             },
             timeoutMs);

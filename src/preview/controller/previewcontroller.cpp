@@ -50,8 +50,8 @@ private:
 };
 
 // How often a due render looks whether its viewer has become free, should
-// the viewer finish without reporting a finished load.
-constexpr int busyPollMs = 20;
+// the viewer not say so itself.
+constexpr int busyPollMs = 50;
 
 } // namespace
 
@@ -200,10 +200,12 @@ void PreviewController::renderDue() {
             continue;
         if (slot.viewer->isBusy()) {
             // The viewer is still taking in an earlier document; the render
-            // runs once it is done, with the text as it is then.
+            // runs once that is laid out, with the text as it is then.
             m_busyPoll.start();
             continue;
         }
+        if (slot.awaitingShow)
+            viewerReady(slot.viewer, false);
         const int position = slot.position >= 0 ? slot.position : slot.viewer->position();
         refreshViewer(position, slot.viewer);
     }
@@ -241,15 +243,18 @@ void PreviewController::refreshViewer(int position, HtmlViewer *viewer) {
             Msg::Warning, Msg::Ok);
 }
 
-void PreviewController::viewerLoadFinished(HtmlViewer *viewer) {
+// The viewer has laid out a document (`loaded`: has loaded it whole): a
+// rendering handed over is on show, and a render that waited for the viewer
+// can run. The title is known once the document has loaded.
+void PreviewController::viewerReady(HtmlViewer *viewer, bool loaded) {
     Slot *slot = slotOf(viewer);
     if (!slot)
         return;
-    if (slot->captionDue) {
+    if (loaded && slot->captionDue) {
         slot->captionDue = false;
         m_window.setWindowTitle(viewer->documentTitle());
     }
-    if (slot->awaitingShow && !slot->due) {
+    if (slot->awaitingShow) {
         slot->awaitingShow = false;
         emit viewerRefreshed(viewer);
     }

@@ -43,8 +43,7 @@ public:
     void showFile(const QString &path);
 
     // updateWebView from the event loop; any number of requests before it
-    // runs make one update. The editor's changes use this when the preview
-    // follows every change.
+    // runs make one update.
     void requestUpdate();
 
     // Viewer history: both previews move together.
@@ -108,7 +107,7 @@ private:
     void showFrameSet();
     void historyChanged(HtmlViewer *viewer);
     void updateHistoryControls(HtmlViewer *viewer);
-    void viewerLoadFinished(HtmlViewer *viewer);
+    void viewerReady(HtmlViewer *viewer, bool loaded);
     void linkClicked(const QString &target, bool *handled);
     void showLinkTarget(const QString &target);
 

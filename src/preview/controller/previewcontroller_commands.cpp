@@ -37,12 +37,6 @@ void PreviewController::wireCommands() {
         connect(refresh, &QAction::triggered, this, &PreviewController::updateWebView);
     connect(w.buttons.refresh, &QToolButton::clicked, this, &PreviewController::updateWebView);
 
-    // The preview follows every change of the text when the user wants it to.
-    connect(w.webPage, &TLEdit::changed, this, [this] {
-        if (m_window.workbench().settings.autoUpdate && m_window.documentOpen())
-            requestUpdate();
-    });
-
     connect(a.previewTop, &QAction::triggered, this, &PreviewController::goToTop);
     connect(a.previewBottom, &QAction::triggered, this, &PreviewController::goToBottom);
     connect(a.previewCopy, &QAction::triggered, this, &PreviewController::copySelection);
@@ -70,8 +64,10 @@ void PreviewController::wireViewers() {
         HtmlViewer *viewer = slot.viewer;
         connect(viewer, &HtmlViewer::historyChanged, this,
                 [this, viewer] { historyChanged(viewer); });
+        connect(viewer, &HtmlViewer::documentReady, this,
+                [this, viewer] { viewerReady(viewer, false); });
         connect(viewer, &HtmlViewer::loadFinished, this,
-                [this, viewer] { viewerLoadFinished(viewer); });
+                [this, viewer] { viewerReady(viewer, true); });
     }
     HtmlViewer *split = w.htmlSplit;
     connect(split, &HtmlViewer::hotSpotCovered, this, &PreviewController::showLinkTarget);
