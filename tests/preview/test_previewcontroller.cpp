@@ -4,6 +4,7 @@
 
 #include "app/ui/mainwindow.h"
 #include "app/ui/percentsplitter.h"
+#include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewcontroller.h"
 #include "preview/controller/previewfinddialog.h"
@@ -207,6 +208,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!framesLoaded.isEmpty(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(f.rendered(*f.w().htmlFrames).contains("The next page"), 5000);
         QCOMPARE(f.ui.unexpected(), 0);
+    }
+
+    void frameSetOfADocumentWhoseFolderIsGone() {
+        Fixture f;
+        const QString path = f.docDir.write(
+            "frames.htm", "<frameset cols=\"50%,*\"><frame src=\"next.htm\"></frameset>");
+        if (!f.window->documents()->loadFile(path, false))
+            QSKIP("documents cannot be opened yet");
+        f.ui.clear();
+        QVERIFY(QDir(f.docDir.path()).removeRecursively());
+        QSignalSpy framesLoaded(f.w().htmlFrames, &HtmlViewer::loadFinished);
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        QCOMPARE(f.ui.messageTexts(), QStringList{"Error changing default directory."});
+        QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Error));
+        // The update goes on: the frame set is shown from memory.
+        QVERIFY(f.preview().framePreviewShown());
+        QTRY_VERIFY_WITH_TIMEOUT(!framesLoaded.isEmpty(), 15000);
     }
 
     void autoUpdateOffWaitsForF5() {
