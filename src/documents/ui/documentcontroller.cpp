@@ -224,6 +224,8 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
         if (!info.isWritable() || !(info.permissions() & writeBits))
             ui.plainMessage(QStringLiteral("File opened in Read-Only mode"));
     }
+    // The editor is usable before the wizard of a new page may write into it.
+    setDocumentControls(true);
     bool wizardStarted = false;
     if (!fromBackup && (!exists || info.size() == 0)) {
         if (ui.message(QStringLiteral("Empty file, start creation of new page?"), Msg::Information,
@@ -232,7 +234,6 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     }
 
     m_editor->setModifiedFlag(false);
-    setDocumentControls(true);
     if (fromBackup) {
         // The text came from the backup copy, not from the file.
         m_editor->setModifiedFlag(true);
