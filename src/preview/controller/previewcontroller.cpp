@@ -66,9 +66,6 @@ PreviewController::PreviewController(MainWindow &window) : QObject(&window), m_w
     m_busyPoll.setSingleShot(true);
     m_busyPoll.setInterval(busyPollMs);
     connect(&m_busyPoll, &QTimer::timeout, this, &PreviewController::renderDue);
-    m_updateTimer.setSingleShot(true);
-    m_updateTimer.setInterval(0);
-    connect(&m_updateTimer, &QTimer::timeout, this, &PreviewController::updateWebView);
 
     m_loader = [](HtmlViewer &viewer, const QString &html, const QString &baseDir) {
         viewer.loadFromString(html, baseDir);
@@ -124,15 +121,11 @@ bool PreviewController::framePreviewShown() const {
 
 // --- Refreshing ----------------------------------------------------------------------
 
-void PreviewController::requestUpdate() {
-    m_updateTimer.start();
-}
-
 void PreviewController::updateWebView() {
-    m_updateTimer.stop();
     if (m_window.isFullScreen()) {
-        // Only the preview on show is brought up to date; the split preview is
-        // refreshed when the window returns to it.
+        // Only the preview on show is brought up to date. The split preview
+        // keeps the text it showed, which cannot change while the editor is
+        // hidden.
         scheduleRender(m_slots[1].viewer, 0);
         return;
     }
@@ -263,7 +256,6 @@ void PreviewController::viewerReady(HtmlViewer *viewer, bool loaded) {
 }
 
 void PreviewController::clearPreviews() {
-    m_updateTimer.stop();
     for (Slot &slot : m_slots) {
         slot.due = false;
         slot.awaitingShow = false;

@@ -42,10 +42,6 @@ public:
     // Shows a file in the split preview: a picture on its own, or a page.
     void showFile(const QString &path);
 
-    // updateWebView from the event loop; any number of requests before it
-    // runs make one update.
-    void requestUpdate();
-
     // Viewer history: both previews move together.
     void goBack();
     void goForward();
@@ -115,7 +111,6 @@ private:
     std::array<Slot, 2> m_slots; // split preview, full-screen preview
     QTimer m_renderTimer;        // runs due renders from the event loop
     QTimer m_busyPoll;           // looks again while a viewer is busy
-    QTimer m_updateTimer;        // coalesces requestUpdate
     ViewerLoader m_loader;
     SubmitForm *m_submitForm = nullptr;
     QPointer<PreviewFindDialog> m_findDialog;
