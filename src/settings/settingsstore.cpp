@@ -8,8 +8,9 @@ namespace {
 // so that the two can never disagree on names, order or limits.
 template <class Visitor, class S> void visitAll(S &s, Visitor &v) {
     v.group(QStringLiteral("LastFiles"));
+    // Recent files are full paths; cut short they would name another file.
     for (int i = 0; i < 4; ++i)
-        v.text(QStringLiteral("File%1").arg(i + 1), s.lastFiles[i], 80);
+        v.text(QStringLiteral("File%1").arg(i + 1), s.lastFiles[i], -1);
     v.flag(QStringLiteral("AutoLoad"), s.autoLoad);
 
     v.group(QStringLiteral("Helpers"));

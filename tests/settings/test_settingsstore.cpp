@@ -134,7 +134,6 @@ private slots:
     void textsAreCutToTheirLimits_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("limit");
-        QTest::newRow("File1") << "LastFiles/File1" << 80;
         QTest::newRow("SmartBinary") << "FTP/SmartBinary" << 200;
         QTest::newRow("Browser1") << "Defaults/Browser1" << 150;
         QTest::newRow("FontName") << "Defaults/FontName" << 25;
@@ -154,7 +153,7 @@ private slots:
         Settings s;
         QVERIFY(store.read(s).ok);
         // Find the value that changed and check its length.
-        const QStringList values = {s.lastFiles[0], s.smartBinary, s.browser1, s.fontName,
+        const QStringList values = {s.smartBinary, s.browser1, s.fontName,
                                     s.syntaxFgColor, s.extension, s.customCaption[2]};
         bool found = false;
         for (const QString &v : values)
@@ -163,6 +162,20 @@ private slots:
                 found = true;
             }
         QVERIFY(found);
+    }
+
+    void recentFilesKeepTheirWholePath() {
+        TestFolder dir;
+        const QString longPath = QStringLiteral("/home/someone/") + QString(150, QLatin1Char('d')) +
+                                 QStringLiteral("/index.htm");
+        {
+            QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("LastFiles/File1", longPath);
+        }
+        SettingsStore store(dir.file("store.ini"));
+        Settings s;
+        QVERIFY(store.read(s).ok);
+        QCOMPARE(s.lastFiles[0], longPath);
     }
 
     void garbageFileDoesNotCrash() {

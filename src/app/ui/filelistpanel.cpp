@@ -101,6 +101,21 @@ void FileListPanel::setFolder(const QString &folder) {
     if (!dir.exists())
         return;
     m_folder = dir.absolutePath();
+    // The drive box shows the root the folder lies on (the longest match).
+    int best = -1;
+    int bestLength = -1;
+    for (int i = 0; i < m_drives->count(); ++i) {
+        const QString root = m_drives->itemData(i).toString();
+        const bool under = m_folder == root || m_folder.startsWith(root.endsWith(QLatin1Char('/'))
+                                                                       ? root
+                                                                       : root + QLatin1Char('/'));
+        if (under && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    if (best >= 0)
+        m_drives->setCurrentIndex(best);
     m_folderLabel->setText(m_folder);
     m_folderLabel->setToolTip(m_folder);
     fillFolders();
