@@ -14,6 +14,7 @@ public:
     // The neutral colour: the button face of the current style.
     static QColor neutral();
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -117,6 +117,7 @@ void buildMainWidgets(QMainWindow *window, MainWidgets &w) {
     w.inATagLight->setObjectName(QStringLiteral("InATagLight"));
     w.inABodyLight = new Lamp(QStringLiteral("BODY:"), w.ewsPanel);
     w.inABodyLight->setObjectName(QStringLiteral("InABodyLight"));
+    w.ewsPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto *lamps = new QVBoxLayout(w.ewsPanel);
     lamps->setContentsMargins(4, 2, 4, 2);
     lamps->addWidget(w.inATagLight);

@@ -259,10 +259,17 @@ void MainWindow::runFirstShow() {
     m_firstShowDone = true;
     runStep(m_wb.ui, QStringLiteral("FormShow"), [this] {
         if (m_wb.settings.width < 1) {
-            // Fit the client width to the tool pages.
-            const int needed = m_w.toolsPanel->sizeHint().width() + 10;
-            if (needed > width())
+            // Fit the client width to the tool bar with its tag pages, which
+            // are still hidden now (they show once a page is open).
+            int needed = m_w.buttonPanel->sizeHint().width() + m_w.ewsPanel->sizeHint().width() +
+                         m_w.toolPages[MainWidgets::Font]->sizeHint().width() + 10;
+            if (QScreen *screen = QGuiApplication::primaryScreen())
+                needed = qMin(needed, screen->availableGeometry().width());
+            if (needed > width()) {
+                const QPoint centre = geometry().center();
                 resize(needed, height());
+                move(centre.x() - width() / 2, y());
+            }
         }
         m_w.statusPanels[1]->setText(QStringLiteral("Insert"));
         m_a.viewFullScreen->setVisible(false);

@@ -63,6 +63,8 @@ QToolButton *ToolPages::button(QWidget *page, const QString &name, const QString
     b->setText(caption);
     b->setAutoRaise(true);
     b->setMinimumSize(25, 25);
+    // A caption is never squeezed below its own width.
+    b->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     if (!hint.isEmpty()) {
         b->setToolTip(hint);
         b->setStatusTip(hint);
