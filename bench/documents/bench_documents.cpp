@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
+#include "benchsupport.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,37 +28,10 @@
 
 namespace {
 
-// Answers No where it can (no saving when a page closes), else the neutral
-// button.
-class QuietUser : public UserInteraction {
-public:
-    int message(const QString &, Msg::Kind, Msg::Buttons buttons) override {
-        return (buttons & Msg::No) ? int(Msg::ResultNo) : Msg::resultOf(Msg::escapeButton(buttons));
-    }
-    void plainMessage(const QString &) override {}
-    bool inputBox(const QString &, const QString &, QString &) override { return false; }
-    QString openFile(const FileRequest &, int *) override { return QString(); }
-    QString saveFile(const FileRequest &, int *) override { return QString(); }
-    bool chooseColor(QColor &) override { return false; }
-    bool chooseFont(FontChoice &) override { return false; }
-    bool choosePrinter(QPrinter &, bool) override { return false; }
-    bool helperTip(const QString &, const TipText &) override { return false; }
-    int tipOfTheDay(int index, bool &) override { return index; }
-    void showHelp() override {}
-};
+using QuietUser = bench::QuietInteraction;
 
 QByteArray makePage(qint64 bytes) {
-    QByteArray page =
-        "<HTML>\r\n<HEAD><TITLE>Large page</TITLE></HEAD>\r\n<BODY>\r\n<TABLE BORDER=\"1\">\r\n";
-    page.reserve(bytes + 4096);
-    int row = 0;
-    while (page.size() < bytes) {
-        page += "<TR><TD ALIGN=\"left\">Row ";
-        page += QByteArray::number(row++);
-        page += "</TD><TD>Some ordinary text in a cell, caf\xC3\xA9 and more words.</TD></TR>\r\n";
-    }
-    page += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
-    return page;
+    return bench::makeLargePage(bytes);
 }
 
 double median(std::vector<double> v) {

@@ -59,13 +59,11 @@ double uploadWithCurl(quint16 port, const QString &path, const QString &name) {
     QProcess curl;
     QElapsedTimer clock;
     clock.start();
-    curl.start(QStringLiteral("curl"),
-               {QStringLiteral("-s"), QStringLiteral("-S"), QStringLiteral("-P"),
-                QStringLiteral("127.0.0.1"), QStringLiteral("-T"), path,
-                QStringLiteral("ftp://%1:%2@127.0.0.1:%3/%4")
-                    .arg(kUser, kPassword)
-                    .arg(port)
-                    .arg(name)});
+    curl.start(
+        QStringLiteral("curl"),
+        {QStringLiteral("-s"), QStringLiteral("-S"), QStringLiteral("-P"),
+         QStringLiteral("127.0.0.1"), QStringLiteral("-T"), path,
+         QStringLiteral("ftp://%1:%2@127.0.0.1:%3/%4").arg(kUser, kPassword).arg(port).arg(name)});
     if (!curl.waitForFinished(120000) || curl.exitCode() != 0) {
         std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
         return -1.0;
@@ -112,11 +110,10 @@ int main(int argc, char **argv) {
             clientRates << size / a / 1e6;
         if (curlOk)
             curlRates << size / b / 1e6;
-        std::printf("round %d: FtpClient %s, curl %s\n", round + 1,
-                    clientOk ? qPrintable(QString::number(size / a / 1e6, 'f', 1) + " MB/s")
-                             : "failed",
-                    curlOk ? qPrintable(QString::number(size / b / 1e6, 'f', 1) + " MB/s")
-                           : "failed");
+        std::printf(
+            "round %d: FtpClient %s, curl %s\n", round + 1,
+            clientOk ? qPrintable(QString::number(size / a / 1e6, 'f', 1) + " MB/s") : "failed",
+            curlOk ? qPrintable(QString::number(size / b / 1e6, 'f', 1) + " MB/s") : "failed");
     }
     const double ours = median(clientRates), theirs = median(curlRates);
     std::printf("upload of %.1f MB to a local FTP server, median of %d rounds\n", size / 1e6,

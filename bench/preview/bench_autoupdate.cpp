@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
+#include "benchsupport.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,24 +31,7 @@
 
 namespace {
 
-// Answers every question with its neutral answer; the bench asks none.
-class QuietInteraction : public UserInteraction {
-public:
-    int message(const QString &text, Msg::Kind, Msg::Buttons) override {
-        std::printf("(message: %s)\n", qPrintable(text));
-        return Msg::ResultOk;
-    }
-    void plainMessage(const QString &) override {}
-    bool inputBox(const QString &, const QString &, QString &) override { return false; }
-    QString openFile(const FileRequest &, int *) override { return QString(); }
-    QString saveFile(const FileRequest &, int *) override { return QString(); }
-    bool chooseColor(QColor &) override { return false; }
-    bool chooseFont(FontChoice &) override { return false; }
-    bool choosePrinter(QPrinter &, bool) override { return false; }
-    bool helperTip(const QString &, const TipText &) override { return false; }
-    int tipOfTheDay(int index, bool &) override { return index; }
-    void showHelp() override {}
-};
+using QuietInteraction = bench::QuietInteraction;
 
 // Hand-written mark-up repeated to `bytes`, with the paragraph typed into
 // near the top.

@@ -88,9 +88,10 @@ int main(int argc, char **argv) {
     runOnce(exe); // warm the file cache
     for (int i = 0; i < runs; ++i) {
         const Run r = runOnce(exe);
-        std::printf("run %d: window shown and idle %.0f ms (peak RSS %.1f MB), preview engine loaded "
-                    "%.0f ms (peak RSS %.1f MB)\n",
-                    i + 1, r.shownMs, r.shownMb, r.engineMs, r.peakMb);
+        std::printf(
+            "run %d: window shown and idle %.0f ms (peak RSS %.1f MB), preview engine loaded "
+            "%.0f ms (peak RSS %.1f MB)\n",
+            i + 1, r.shownMs, r.shownMb, r.engineMs, r.peakMb);
         shownMem.push_back(r.shownMb);
         shown.push_back(r.shownMs);
         engine.push_back(r.engineMs);

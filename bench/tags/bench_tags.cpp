@@ -12,6 +12,7 @@
 #include "settings/settingsstore.h"
 #include "tags/ui/tagcontroller.h"
 
+#include "benchsupport.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -25,34 +26,15 @@
 namespace {
 
 QString makePage(qint64 bytes) {
-    QByteArray page =
-        "<HTML>\r\n<HEAD><TITLE>Large page</TITLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n"
-        "<TABLE BORDER=\"1\">\r\n";
-    page.reserve(bytes + 4096);
-    int row = 0;
-    while (page.size() < bytes) {
-        page += "<TR><TD ALIGN=\"left\">Row ";
-        page += QByteArray::number(row++);
-        page += "</TD><TD>Some ordinary text in a cell, caf\xC3\xA9 and more words.</TD></TR>\r\n";
-    }
-    page += "</TABLE>\r\n<P>the last paragraph of the page</P>\r\n</BODY>\r\n</HTML>\r\n";
-    return QString::fromUtf8(page);
+    return QString::fromUtf8(
+        bench::makeLargePage(bytes, "<P>the last paragraph of the page</P>\r\n"));
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
+using bench::timeOnce;
 
 void report(const char *what, const std::vector<double> &ms) {
     std::printf("%-52s %10.3f ms (median of %zu)\n", what, median(ms), ms.size());
-}
-
-double timeOnce(const std::function<void()> &work) {
-    QElapsedTimer t;
-    t.start();
-    work();
-    return t.nsecsElapsed() / 1e6;
 }
 
 void typeKey(QWidget *widget, const QString &text, int key = 0) {

@@ -1,0 +1,67 @@
+#pragma once
+
+// Shared pieces of the benchmarks: a user who answers nothing, large test
+// pages, timing and medians.
+
+#include "app/userinteraction.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+// Answers No where it can (nothing is saved when a page closes), else the
+// neutral button; every dialog is cancelled.
+class QuietInteraction : public UserInteraction {
+public:
+    int message(const QString &, Msg::Kind, Msg::Buttons buttons) override {
+        return (buttons & Msg::No) ? int(Msg::ResultNo) : Msg::resultOf(Msg::escapeButton(buttons));
+    }
+    void plainMessage(const QString &) override {}
+    bool inputBox(const QString &, const QString &, QString &) override { return false; }
+    QString openFile(const FileRequest &, int *) override { return QString(); }
+    QString saveFile(const FileRequest &, int *) override { return QString(); }
+    bool chooseColor(QColor &) override { return false; }
+    bool chooseFont(FontChoice &) override { return false; }
+    bool choosePrinter(QPrinter &, bool) override { return false; }
+    bool helperTip(const QString &, const TipText &) override { return false; }
+    int tipOfTheDay(int index, bool &) override { return index; }
+    void showHelp() override {}
+};
+
+// A page of about `bytes` bytes: a table of rows of ordinary mark-up (with a
+// non-ASCII letter in every row), then `tail` before the closing tags.
+inline QByteArray makeLargePage(qint64 bytes, const QByteArray &tail = QByteArray()) {
+    QByteArray page =
+        "<HTML>\r\n<HEAD><TITLE>Large page</TITLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n"
+        "<TABLE BORDER=\"1\">\r\n";
+    page.reserve(bytes + 4096);
+    int row = 0;
+    while (page.size() < bytes) {
+        page += "<TR><TD ALIGN=\"left\">Row ";
+        page += QByteArray::number(row++);
+        page += "</TD><TD>Some ordinary text in a cell, caf\xC3\xA9 and more words.</TD></TR>\r\n";
+    }
+    page += "</TABLE>\r\n" + tail + "</BODY>\r\n</HTML>\r\n";
+    return page;
+}
+
+inline double median(std::vector<double> v) {
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Milliseconds one call of `work` takes.
+inline double timeOnce(const std::function<void()> &work) {
+    QElapsedTimer t;
+    t.start();
+    work();
+    return t.nsecsElapsed() / 1e6;
+}
+
+} // namespace bench
