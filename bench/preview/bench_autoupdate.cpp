@@ -146,7 +146,6 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
 
     QTemporaryDir programDir;

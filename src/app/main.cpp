@@ -46,7 +46,6 @@ int main(int argc, char *argv[]) {
     // The browser engine refuses its sandbox when run by root.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    ViewerEngine::prepareApplication();
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnholm"));

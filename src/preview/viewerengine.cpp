@@ -3,10 +3,15 @@
 #include "preview/htmlviewer.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <algorithm>
+
+// Qt's global share context (exported by Qt Gui for engines like this one).
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 ViewerEngine::ViewerEngine() = default;
 
@@ -27,11 +32,36 @@ const char *ViewerEngine::factorySymbol() {
     return "quilmead_create_viewer_backend";
 }
 
-void ViewerEngine::prepareApplication() {
+// The browser engine shares OpenGL contexts with the application. Setting
+// that up when the application starts would load the OpenGL stack before the
+// first window (about 60 MB and a twentieth of a second), so it is done just
+// before the engine arrives: the sharing attribute and the global share
+// context the engine looks for.
+void ViewerEngine::prepareOpenGlSharing() {
+    if (QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts) && qt_gl_global_share_context())
+        return;
+    // Qt warns that the attribute belongs before the application; setting it
+    // late is the point here, together with the context made below.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context,
+                                         const QString &message) {
+        if (!message.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous)
+            previous(type, context, message);
+    });
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qInstallMessageHandler(previous);
+    if (!qt_gl_global_share_context()) {
+        auto *context = new QOpenGLContext(qApp);
+        if (context->create())
+            qt_gl_set_global_share_context(context);
+        else
+            delete context;
+    }
 }
 
 bool ViewerEngine::load(const QString &programDir, QString *error) {
+    if (!isLoaded())
+        prepareOpenGlSharing();
     if (isLoaded())
         return true;
     const QString path = QDir(programDir).absoluteFilePath(moduleFileName());
@@ -65,6 +95,7 @@ bool ViewerEngine::load(const QString &programDir, QString *error) {
 void ViewerEngine::registerFactory(CreateViewerBackendFn create) {
     if (!create)
         return;
+    prepareOpenGlSharing();
     create_ = create;
     failed_ = false;
     error_.clear();

@@ -22,9 +22,9 @@ public:
     static QString moduleFileName();
     static const char *factorySymbol();
 
-    // Call before the QApplication is created: the browser engine, loaded
-    // later as a module, shares OpenGL contexts with the application.
-    static void prepareApplication();
+    // Sets up the OpenGL context sharing the browser engine needs; load()
+    // and registerFactory() do it themselves, just before the engine arrives.
+    static void prepareOpenGlSharing();
 
     // Loads the module from `programDir` (the executable's folder). Returns
     // true when the engine is available (also when it already was); on

@@ -271,7 +271,6 @@ private slots:
 int main(int argc, char **argv) {
     // The preview engine, loaded for printing the rendered page, shares
     // OpenGL contexts with the application.
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     TestDocumentCommands test;
     return QTest::qExec(&test, argc, argv);

@@ -377,7 +377,6 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     useLinkedEngine();
     TestHtmlViewerContent test;

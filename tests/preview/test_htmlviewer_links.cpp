@@ -357,7 +357,6 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     useLinkedEngine();
     TestHtmlViewerLinks test;

@@ -507,7 +507,6 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     useLinkedEngine();
     TestPreviewController test;

@@ -131,7 +131,6 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     TestViewerEngine test;
     return QTest::qExec(&test, argc, argv);

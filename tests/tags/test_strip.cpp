@@ -68,7 +68,6 @@ private slots:
 };
 
 int main(int argc, char **argv) {
-    ViewerEngine::prepareApplication();
     QApplication app(argc, argv);
     TestStrip test;
     return QTest::qExec(&test, argc, argv);
