@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,6 +72,7 @@ struct HtmlViewer::Private : ViewerEvents {
             pending = Pending::Text;
             pendingHtml = html;
             pendingBase = base;
+            ViewerEngine::instance().request(q);
             return;
         }
         busy = true;
@@ -83,6 +85,7 @@ struct HtmlViewer::Private : ViewerEvents {
             pending = Pending::Url;
             pendingHtml.clear();
             pendingUrl = url;
+            ViewerEngine::instance().request(q);
             return;
         }
         busy = true;
@@ -94,6 +97,16 @@ struct HtmlViewer::Private : ViewerEvents {
         if (!backend) {
             pending = Pending::Blank;
             pendingHtml.clear();
+            // An empty page needs no browser view; once the engine is there
+            // it is reported as loaded like any other page.
+            if (ViewerEngine::instance().isLoaded())
+                QTimer::singleShot(0, q, [this] {
+                    if (backend || pending != Pending::Blank)
+                        return;
+                    titleChanged(QString());
+                    documentReady();
+                    loadFinished(true);
+                });
             return;
         }
         busy = true;
@@ -205,6 +218,10 @@ void HtmlViewer::attachBackend(std::unique_ptr<ViewerBackend> backend) {
 
 bool HtmlViewer::hasBackend() const {
     return d->backend != nullptr;
+}
+
+bool HtmlViewer::wantsBackend() const {
+    return d->pending == Private::Pending::Text || d->pending == Private::Pending::Url;
 }
 
 ViewerEvents *HtmlViewer::events() {

@@ -45,6 +45,9 @@ public:
     // show before is shown now.
     void attachBackend(std::unique_ptr<ViewerBackend> backend);
     bool hasBackend() const;
+    // A viewer asks for its engine only once it has something to show: an
+    // empty viewer costs no browser view.
+    bool wantsBackend() const;
     // Where the backend reports page events.
     ViewerEvents *events();
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QTimer>
 #include <algorithm>
 
 // Qt's global share context (exported by Qt Gui for engines like this one).
@@ -102,14 +103,15 @@ void ViewerEngine::registerFactory(CreateViewerBackendFn create) {
     // A viewer may be created or destroyed while others are being served.
     const std::vector<HtmlViewer *> waiting = viewers_;
     for (HtmlViewer *viewer : waiting) {
-        if (std::find(viewers_.begin(), viewers_.end(), viewer) != viewers_.end())
+        if (std::find(viewers_.begin(), viewers_.end(), viewer) != viewers_.end() &&
+            viewer->wantsBackend())
             serve(viewer);
     }
 }
 
 void ViewerEngine::enrol(HtmlViewer *viewer) {
     viewers_.push_back(viewer);
-    if (isLoaded())
+    if (isLoaded() && viewer->wantsBackend())
         serve(viewer);
     else if (failed_)
         viewer->setEngineUnavailable(true);
@@ -117,6 +119,34 @@ void ViewerEngine::enrol(HtmlViewer *viewer) {
 
 void ViewerEngine::withdraw(HtmlViewer *viewer) {
     viewers_.erase(std::remove(viewers_.begin(), viewers_.end(), viewer), viewers_.end());
+}
+
+void ViewerEngine::loadOnDemand(const QString &programDir) {
+    demandFolder_ = programDir;
+    for (HtmlViewer *viewer : viewers_)
+        if (viewer->wantsBackend()) {
+            scheduleLoad();
+            break;
+        }
+}
+
+// The module is loaded from the event loop, after whatever asked for it has
+// finished (a window being shown paints first).
+void ViewerEngine::scheduleLoad() {
+    if (loadScheduled_ || isLoaded() || failed_ || demandFolder_.isEmpty())
+        return;
+    loadScheduled_ = true;
+    QTimer::singleShot(0, [this] {
+        loadScheduled_ = false;
+        load(demandFolder_);
+    });
+}
+
+void ViewerEngine::request(HtmlViewer *viewer) {
+    if (isLoaded())
+        serve(viewer);
+    else
+        scheduleLoad();
 }
 
 void ViewerEngine::serve(HtmlViewer *viewer) {

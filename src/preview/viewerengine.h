@@ -30,6 +30,9 @@ public:
     // true when the engine is available (also when it already was); on
     // failure `error` receives the reason and waiting viewers show a notice.
     bool load(const QString &programDir, QString *error = nullptr);
+    // Where load() will find the module when the first viewer has something
+    // to show; until then nothing of the browser engine is loaded.
+    void loadOnDemand(const QString &programDir);
     bool isLoaded() const { return create_ != nullptr; }
     bool hasFailed() const { return failed_; }
     QString errorText() const { return error_; }
@@ -40,6 +43,9 @@ public:
     // Called by HtmlViewer: a viewer is created or destroyed.
     void enrol(HtmlViewer *viewer);
     void withdraw(HtmlViewer *viewer);
+    // Called by HtmlViewer: the viewer has something to show and wants its
+    // backend now (served at once when the engine is loaded).
+    void request(HtmlViewer *viewer);
 
     ViewerEngine(const ViewerEngine &) = delete;
     ViewerEngine &operator=(const ViewerEngine &) = delete;
@@ -48,9 +54,12 @@ private:
     ViewerEngine();
     ~ViewerEngine();
     void serve(HtmlViewer *viewer);
+    void scheduleLoad();
     void fail(const QString &error);
 
     CreateViewerBackendFn create_ = nullptr;
+    QString demandFolder_;
+    bool loadScheduled_ = false;
     std::unique_ptr<QLibrary> library_;
     bool failed_ = false;
     QString error_;

@@ -46,7 +46,7 @@ private slots:
 
     void pageBecomesItsRenderedText() {
         TagFixture f;
-        QTRY_VERIFY(f.w().widgets().htmlSplit->hasBackend());
+        QVERIFY(ViewerEngine::instance().isLoaded());
         f.setText(kPage, 2, 0);
         f.ui.answerMessage(Msg::ResultOk);
         f.tags().stripHtmlCodes();

@@ -8,6 +8,7 @@
 #include "editor/tledit.h"
 #include "preview/controller/previewcontroller.h"
 #include "preview/htmlviewer.h"
+#include "preview/viewerengine.h"
 #include "settings/colors.h"
 #include "settings/settings.h"
 #include "tags/cursorlocation.h"
@@ -257,7 +258,7 @@ void TagController::stripHtmlCodes() {
     if (ui.message(kStripQuestion, Msg::Information, Msg::Ok | Msg::Cancel) != Msg::ResultOk)
         return;
     QString text;
-    if (!m_window.widgets().htmlSplit->hasBackend()) {
+    if (!ViewerEngine::instance().isLoaded()) {
         ui.message(kStripUnavailable, Msg::Warning, Msg::Ok);
         return;
     }
