@@ -29,7 +29,8 @@ namespace {
 void benchMark(const char *what) {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("%s-ns %lld\n", what, static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::printf("%s-ns %lld\n", what,
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     // Peak resident memory so far, from the kernel's account of the process.
     if (FILE *status = std::fopen("/proc/self/status", "r")) {
         char line[256];

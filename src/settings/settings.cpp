@@ -12,6 +12,7 @@ const QStringList &spellingLanguages() {
 
 QString dictionaryFileName(int language) {
     const QStringList &names = spellingLanguages();
-    const QString name = language >= 0 && language < names.size() ? names.at(language) : names.at(0);
+    const QString name =
+        language >= 0 && language < names.size() ? names.at(language) : names.at(0);
     return name.toUpper() + QStringLiteral(".DCT");
 }

@@ -13,16 +13,16 @@ struct Settings {
     bool autoLoad = false;
 
     // Helpers: true while the one-time explanation is still to be shown.
-    bool expandingChars = true;   // topic 10
-    bool fullScreen = true;       // topic 2 ("fullscreen")
-    bool newFile = true;          // topic 1
-    bool browserRefresh = true;   // topic 3
-    bool simpleTable = true;      // topic 4
-    bool imageDisplaying = true;  // topic 5
-    bool wordwrapHelper = true;   // topic 6 ("Wordwrap" in Helpers)
-    bool defaultExtension = true; // topic 7
+    bool expandingChars = true;    // topic 10
+    bool fullScreen = true;        // topic 2 ("fullscreen")
+    bool newFile = true;           // topic 1
+    bool browserRefresh = true;    // topic 3
+    bool simpleTable = true;       // topic 4
+    bool imageDisplaying = true;   // topic 5
+    bool wordwrapHelper = true;    // topic 6 ("Wordwrap" in Helpers)
+    bool defaultExtension = true;  // topic 7
     bool internalClipboard = true; // topic 8
-    bool savingToDefault = true;  // topic 9
+    bool savingToDefault = true;   // topic 9
     bool showTipOfTheDay = true;
     int tipNumber = 10;
 

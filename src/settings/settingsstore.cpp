@@ -116,8 +116,8 @@ public:
         if (!v.isValid())
             return;
         bool ok = false;
-        const int n = v.typeId() == QMetaType::QString ? v.toString().trimmed().toInt(&ok)
-                                                       : v.toInt(&ok);
+        const int n =
+            v.typeId() == QMetaType::QString ? v.toString().trimmed().toInt(&ok) : v.toInt(&ok);
         if (!ok)
             throw WrongType{key(name)};
         value = n;

@@ -33,7 +33,8 @@ private slots:
             captions << b->text();
         QCOMPARE(captions, (QStringList{"&Yes", "&No", "Cancel"}));
         QVERIFY(static_cast<QPushButton *>(box.button(Msg::Yes))->isDefault());
-        QCOMPARE(box.findChild<QLabel *>("Message")->text(), QString("Save /tmp/a.htm before closing?"));
+        QCOMPARE(box.findChild<QLabel *>("Message")->text(),
+                 QString("Save /tmp/a.htm before closing?"));
     }
 
     void messageResults_data() {
@@ -107,12 +108,15 @@ private slots:
         QStringList lines;
         for (int i = 0; i < 10; ++i)
             lines << QStringLiteral("?helper %1").arg(i + 1);
-        lines << "^First tip%sSecond line" << "!A joke" << "#never shown";
+        lines << "^First tip%sSecond line"
+              << "!A joke"
+              << "#never shown";
         const TipBook book(lines);
         TipDialog dialog(book, TipDialog::Mode::Tip);
         dialog.setStartIndex(10);
         QCOMPARE(dialog.windowTitle(), QString("Tip of the day"));
-        QCOMPARE(dialog.findChild<QCheckBox *>("ShowTips")->text(), QString("Show Tips at Startup"));
+        QCOMPARE(dialog.findChild<QCheckBox *>("ShowTips")->text(),
+                 QString("Show Tips at Startup"));
         runWith<TipDialog>(dialog, [](TipDialog &d) {
             QCOMPARE(d.titleText(), QString("Today's tip..."));
             QCOMPARE(d.tipText(), QString("First tip\nSecond line"));
@@ -128,7 +132,8 @@ private slots:
         const TipBook book(QStringList{"?one"});
         TipDialog dialog(book, TipDialog::Mode::Helper);
         dialog.setFixedTip(TipBook::format("?one"));
-        QCOMPARE(dialog.findChild<QCheckBox *>("ShowTips")->text(), QString("Show Helper on next entry"));
+        QCOMPARE(dialog.findChild<QCheckBox *>("ShowTips")->text(),
+                 QString("Show Helper on next entry"));
         runWith<TipDialog>(dialog, [](TipDialog &d) {
             QVERIFY(!d.findChild<QPushButton *>("NextTip")->isVisible());
             QVERIFY(!d.findChild<QPushButton *>("PreviousTip")->isVisible());

@@ -67,11 +67,13 @@ private slots:
         QCOMPARE(w.objectName(), QString("TForm1"));
         QCOMPARE(w.windowTitle(), QString("Quilmead 32"));
         for (const char *name :
-             {"ToolsPanel", "ButtonPanel1", "EWSPanel", "InATagLight", "InABodyLight", "PowerBook",
-              "MainSplitter", "FileTabs", "ProjectPage", "Outline1", "FilePage", "Panel1",
-              "DriveComboBox1", "Panel2", "FilterComboBox1", "ThreeWaySplitter1", "DirectoryListBox1",
-              "FileListBox1", "SplitScreen", "WebPageTabs", "WebPage", "HTMLSplit", "HTMLFrames",
-              "SpareEditor", "HTMLFull", "StatusBar", "Header1", "SaveAsBtn"})
+             {"ToolsPanel",        "ButtonPanel1", "EWSPanel",        "InATagLight",
+              "InABodyLight",      "PowerBook",    "MainSplitter",    "FileTabs",
+              "ProjectPage",       "Outline1",     "FilePage",        "Panel1",
+              "DriveComboBox1",    "Panel2",       "FilterComboBox1", "ThreeWaySplitter1",
+              "DirectoryListBox1", "FileListBox1", "SplitScreen",     "WebPageTabs",
+              "WebPage",           "HTMLSplit",    "HTMLFrames",      "SpareEditor",
+              "HTMLFull",          "StatusBar",    "Header1",         "SaveAsBtn"})
             QVERIFY2(w.findChild<QWidget *>(name), name);
         QVERIFY(w.findChild<QMenu *>("WebPagePopup"));
         QVERIFY(w.findChild<QMenu *>("HTMLPopup"));
@@ -85,7 +87,8 @@ private slots:
         QCOMPARE(c.outline->topLevelItemCount(), 1);
         QCOMPARE(c.outline->topLevelItem(0)->text(0), QString("Welcome - Welcome"));
         QCOMPARE(c.outline->topLevelItem(0)->childCount(), 4);
-        QCOMPARE(c.outline->topLevelItem(0)->child(3)->text(0), QString("Update notices - updates.htm"));
+        QCOMPARE(c.outline->topLevelItem(0)->child(3)->text(0),
+                 QString("Update notices - updates.htm"));
         QCOMPARE(w.height(), 456);
         QVERIFY(w.width() >= 623);
         QCOMPARE(c.splitScreen->orientation(), Qt::Vertical);
@@ -205,7 +208,8 @@ private slots:
         ProjectList list;
         QVERIFY(readProjectList(f.dir.file("project.dat"), list));
         QCOMPARE(list, defaultProjectList());
-        QVERIFY(TestFolder::read(f.dir.file("project.dat")).contains("\r\n\tReadme File - readme.htm\r\n"));
+        QVERIFY(TestFolder::read(f.dir.file("project.dat"))
+                    .contains("\r\n\tReadme File - readme.htm\r\n"));
         QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
         QCOMPARE(raw.value("Defaults/ShowHints").toInt(), 1);
         QCOMPARE(raw.value("Defaults/FileTabs").toString(), QString("Projects"));
@@ -230,8 +234,10 @@ private slots:
 
     void projectListFromFile() {
         Fixture f;
-        f.dir.write("project.dat", "Site - site\r\n\t#Default Project Settings - PROJECT.INI\r\n\tHome - index.htm\r\n"
-                                   "Empty - empty\r\n");
+        f.dir.write(
+            "project.dat",
+            "Site - site\r\n\t#Default Project Settings - PROJECT.INI\r\n\tHome - index.htm\r\n"
+            "Empty - empty\r\n");
         MainWindow &w = f.start();
         QTreeWidget *tree = w.widgets().outline;
         QCOMPARE(tree->topLevelItemCount(), 2);
@@ -247,27 +253,69 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        QTest::newRow("save") << "Save1" << "&Save" << "F2";
-        QTest::newRow("open") << "Open1" << "&Open ..." << "";
-        QTest::newRow("undo") << "Undo1" << "&Undo" << "Alt+Backspace";
-        QTest::newRow("redo") << "Redo1" << "&Redo" << "Shift+Alt+Backspace";
-        QTest::newRow("delete") << "Delete1" << "&Delete" << "Ctrl+Del";
-        QTest::newRow("body") << "BodyStatement1" << "&Body Statement..." << "Shift+F1";
-        QTest::newRow("center") << "Center1" << "Center" << "Ctrl+Shift+C";
-        QTest::newRow("find") << "Find1" << "&Find..." << "Ctrl+F";
-        QTest::newRow("find next") << "FindNext1" << "Find Next" << "F3";
-        QTest::newRow("spell") << "SpellCheck1" << "Spell Check..." << "Ctrl+S";
-        QTest::newRow("evaluate") << "Evaluate" << "&Evaluate..." << "Ctrl+E";
-        QTest::newRow("refresh") << "RefreshHTML1" << "&Refresh HTML" << "F5";
-        QTest::newRow("check cursor") << "CheckCursorPosition1" << "Check Cursor Position" << "Ctrl+F5";
-        QTest::newRow("full screen") << "ViewFullScreen1" << "&View Full Screen!" << "F6";
-        QTest::newRow("paragraph") << "PP1" << "<P></P>" << "Ctrl+P";
-        QTest::newRow("nbsp") << "NBSP1" << "&&&nbsp; - Nonbreaking Space" << "Ctrl+Alt+Space";
-        QTest::newRow("bar") << "HorizontalBar1" << "Horizontal &Bar" << "Ctrl+B";
-        QTest::newRow("table guy") << "InsertTable" << "&Table Veda Guy..." << "Ctrl+T";
-        QTest::newRow("hints") << "ShowHints1" << "&Show Hints" << "";
-        QTest::newRow("delete page") << "DeletePage" << "Remove && &Delete Page..." << "";
-        QTest::newRow("rename") << "RenameFile" << "&Rename File..." << "Ctrl+Alt+D";
+        QTest::newRow("save") << "Save1"
+                              << "&Save"
+                              << "F2";
+        QTest::newRow("open") << "Open1"
+                              << "&Open ..."
+                              << "";
+        QTest::newRow("undo") << "Undo1"
+                              << "&Undo"
+                              << "Alt+Backspace";
+        QTest::newRow("redo") << "Redo1"
+                              << "&Redo"
+                              << "Shift+Alt+Backspace";
+        QTest::newRow("delete") << "Delete1"
+                                << "&Delete"
+                                << "Ctrl+Del";
+        QTest::newRow("body") << "BodyStatement1"
+                              << "&Body Statement..."
+                              << "Shift+F1";
+        QTest::newRow("center") << "Center1"
+                                << "Center"
+                                << "Ctrl+Shift+C";
+        QTest::newRow("find") << "Find1"
+                              << "&Find..."
+                              << "Ctrl+F";
+        QTest::newRow("find next") << "FindNext1"
+                                   << "Find Next"
+                                   << "F3";
+        QTest::newRow("spell") << "SpellCheck1"
+                               << "Spell Check..."
+                               << "Ctrl+S";
+        QTest::newRow("evaluate") << "Evaluate"
+                                  << "&Evaluate..."
+                                  << "Ctrl+E";
+        QTest::newRow("refresh") << "RefreshHTML1"
+                                 << "&Refresh HTML"
+                                 << "F5";
+        QTest::newRow("check cursor") << "CheckCursorPosition1"
+                                      << "Check Cursor Position"
+                                      << "Ctrl+F5";
+        QTest::newRow("full screen") << "ViewFullScreen1"
+                                     << "&View Full Screen!"
+                                     << "F6";
+        QTest::newRow("paragraph") << "PP1"
+                                   << "<P></P>"
+                                   << "Ctrl+P";
+        QTest::newRow("nbsp") << "NBSP1"
+                              << "&&&nbsp; - Nonbreaking Space"
+                              << "Ctrl+Alt+Space";
+        QTest::newRow("bar") << "HorizontalBar1"
+                             << "Horizontal &Bar"
+                             << "Ctrl+B";
+        QTest::newRow("table guy") << "InsertTable"
+                                   << "&Table Veda Guy..."
+                                   << "Ctrl+T";
+        QTest::newRow("hints") << "ShowHints1"
+                               << "&Show Hints"
+                               << "";
+        QTest::newRow("delete page") << "DeletePage"
+                                     << "Remove && &Delete Page..."
+                                     << "";
+        QTest::newRow("rename") << "RenameFile"
+                                << "&Rename File..."
+                                << "Ctrl+Alt+D";
     }
     void menuCaptionsAndShortcuts() {
         QFETCH(QString, name);
@@ -288,9 +336,9 @@ private slots:
         QStringList captions;
         for (QAction *a : w.menuBar()->actions())
             captions << a->text();
-        QCOMPARE(captions, (QStringList{"&File", "P&rojects", "&Edit", "&Search", "&Page", "&Insert",
-                                        "&HTML Codes", "&Options", "&View Full Screen!", "His&tory",
-                                        "&Help"}));
+        QCOMPARE(captions, (QStringList{"&File", "P&rojects", "&Edit", "&Search", "&Page",
+                                        "&Insert", "&HTML Codes", "&Options", "&View Full Screen!",
+                                        "His&tory", "&Help"}));
         QVERIFY(!w.actions().historyMenu->menuAction()->isVisible());
     }
 
@@ -303,7 +351,8 @@ private slots:
                            a.evaluate, a.horizontalBar, a.viewInlineImages})
             QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
         // Entries whose feature is built stay usable.
-        for (QAction *x : {a.exit, a.about, a.showHints, a.contents, a.showTips, a.generalPreferences})
+        for (QAction *x :
+             {a.exit, a.about, a.showHints, a.contents, a.showTips, a.generalPreferences})
             QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
         QVERIFY(a.modifyMenuTags->isVisible());
     }
@@ -334,12 +383,14 @@ private slots:
         QVERIFY(w.widgets().toolsPanel->isHidden());
         QVERIFY(w.widgets().htmlFull->isVisible());
         QCOMPARE(w.actions().viewFullScreen->text(), QString("&View Split Screen!"));
-        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(), QString("View HTML document in split screen"));
+        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(),
+                 QString("View HTML document in split screen"));
         w.hideFullScreen();
         QVERIFY(!w.isFullScreen());
         QVERIFY(w.widgets().mainSplitter->isVisible());
         QCOMPARE(w.actions().viewFullScreen->text(), QString("&View Full Screen!"));
-        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(), QString("View HTML document in full screen"));
+        QCOMPARE(w.widgets().buttons.fullScreen->toolTip(),
+                 QString("View HTML document in full screen"));
     }
 
     void captionsHintsAndStatus() {

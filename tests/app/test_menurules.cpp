@@ -16,17 +16,18 @@ private slots:
         QTest::addColumn<bool>("clip");
         // others, cut, copy, paste, rainbowize
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no document") << false << false << false << false << false << true << "-----";
-        QTest::newRow("preview focused, no selection") << true << true << false << false << false << true
-                                                       << "-----";
-        QTest::newRow("preview focused with selection") << true << true << true << false << false << true
-                                                        << "--C--";
-        QTest::newRow("document, no selection, clipboard") << true << false << false << false << true << true
-                                                           << "O--P-";
-        QTest::newRow("document, selection, no clipboard") << true << false << false << true << true << false
-                                                           << "OXC-R";
-        QTest::newRow("scratch pad selection: no rainbow") << true << false << false << true << false << true
-                                                           << "OXCP-";
+        QTest::newRow("no document")
+            << false << false << false << false << false << true << "-----";
+        QTest::newRow("preview focused, no selection")
+            << true << true << false << false << false << true << "-----";
+        QTest::newRow("preview focused with selection")
+            << true << true << true << false << false << true << "--C--";
+        QTest::newRow("document, no selection, clipboard")
+            << true << false << false << false << true << true << "O--P-";
+        QTest::newRow("document, selection, no clipboard")
+            << true << false << false << true << true << false << "OXC-R";
+        QTest::newRow("scratch pad selection: no rainbow")
+            << true << false << false << true << false << true << "OXCP-";
     }
     void editMenu() {
         QFETCH(bool, open);
@@ -104,10 +105,15 @@ private slots:
 
     void helperTopicsAndFlags() {
         Settings s;
-        const QStringList captions = {"Orphan Pages", "Full Screen", "Browser Refresh",
-                                      "Creating Simple Tables", "Toggling Image View",
-                                      "Wordwrap and Line Numbers", "Setting a Default Extension",
-                                      "Internal Clipboard Contents", "Saving To Default",
+        const QStringList captions = {"Orphan Pages",
+                                      "Full Screen",
+                                      "Browser Refresh",
+                                      "Creating Simple Tables",
+                                      "Toggling Image View",
+                                      "Wordwrap and Line Numbers",
+                                      "Setting a Default Extension",
+                                      "Internal Clipboard Contents",
+                                      "Saving To Default",
                                       "Character Conversions"};
         for (int topic = 1; topic <= 10; ++topic) {
             QCOMPARE(HelperTopic::caption(topic), captions.at(topic - 1));

@@ -8,13 +8,13 @@ private slots:
     void buttonOrder_data() {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("yes no cancel") << (Msg::Yes | Msg::No | Msg::Cancel)
-                                       << QStringList{"&Yes", "&No", "Cancel"};
+        QTest::newRow("yes no cancel")
+            << (Msg::Yes | Msg::No | Msg::Cancel) << QStringList{"&Yes", "&No", "Cancel"};
         QTest::newRow("cancel before ok in bits, ok first on screen")
             << (Msg::Cancel | Msg::Ok) << QStringList{"OK", "Cancel"};
-        QTest::newRow("all of them") << 511
-                                     << QStringList{"&Yes", "&No", "OK", "Cancel", "&Abort",
-                                                    "&Retry", "&Ignore", "&All", "&Help"};
+        QTest::newRow("all of them")
+            << 511 << QStringList{"&Yes",   "&No",     "OK",   "Cancel", "&Abort",
+                                  "&Retry", "&Ignore", "&All", "&Help"};
         QTest::newRow("none") << 0 << QStringList{};
     }
     void buttonOrder() {
@@ -37,7 +37,8 @@ private slots:
         QTest::newRow("ok only") << int(Msg::Ok) << int(Msg::Ok) << int(Msg::Ok);
         QTest::newRow("abort retry ignore")
             << (Msg::Abort | Msg::Retry | Msg::Ignore) << int(Msg::Retry) << 0;
-        QTest::newRow("ok and yes prefers ok") << (Msg::Ok | Msg::Yes) << int(Msg::Ok) << int(Msg::Ok);
+        QTest::newRow("ok and yes prefers ok")
+            << (Msg::Ok | Msg::Yes) << int(Msg::Ok) << int(Msg::Ok);
     }
     void defaultAndEscape() {
         QFETCH(int, buttons);

@@ -32,9 +32,11 @@ private slots:
         TestFolder to;
         from.write("TIPS.TXT", "?new\r\n");
         from.write("page1.btn", "B|B|1|0\r\n");
-        const QString program = from.write("quilmead", "\x7f" "ELF");
+        const QString program = from.write("quilmead", "\x7f"
+                                                       "ELF");
         QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        from.write("libquilmead_webview.so", "\x7f" "ELF");
+        from.write("libquilmead_webview.so", "\x7f"
+                                             "ELF");
         to.write("TIPS.TXT", "?mine\r\n");
         copyMissingDataFiles(from.path(), to.path());
         QCOMPARE(TestFolder::read(to.file("TIPS.TXT")), QByteArray("?mine\r\n"));

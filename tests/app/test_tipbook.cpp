@@ -31,8 +31,8 @@ private slots:
         QTest::newRow("previous from 10 stays on tips") << 20 << 10 << prev << true << 10;
         QTest::newRow("helper topic 3 shows line 2") << 20 << 3 << open << false << 2;
         QTest::newRow("helper topic 1 shows line 0") << 20 << 1 << open << false << 0;
-        QTest::newRow("helper below zero goes to last, then to 10") << 20 << 0 << open << false
-                                                                    << 10;
+        QTest::newRow("helper below zero goes to last, then to 10")
+            << 20 << 0 << open << false << 10;
         QTest::newRow("helper past end redirected to 10") << 5 << 9 << open << false << 10;
         QTest::newRow("short book points past the end") << 11 << 10 << open << true << 10;
         QTest::newRow("empty book") << 0 << 10 << open << true << 10;
@@ -50,17 +50,33 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("joke") << "!A joke" << "Today's joke..." << "A joke";
-        QTest::newRow("message") << "#A message" << "Today's message..." << "A message";
-        QTest::newRow("quote") << "'A quote" << "Today's quote..." << "A quote";
-        QTest::newRow("did you know") << "?Fact" << "Did you know..." << "Fact";
-        QTest::newRow("tip on two lines") << "^First%sSecond" << "Today's tip..."
+        QTest::newRow("joke") << "!A joke"
+                              << "Today's joke..."
+                              << "A joke";
+        QTest::newRow("message") << "#A message"
+                                 << "Today's message..."
+                                 << "A message";
+        QTest::newRow("quote") << "'A quote"
+                               << "Today's quote..."
+                               << "A quote";
+        QTest::newRow("did you know") << "?Fact"
+                                      << "Did you know..."
+                                      << "Fact";
+        QTest::newRow("tip on two lines") << "^First%sSecond"
+                                          << "Today's tip..."
                                           << "First\nSecond";
-        QTest::newRow("other first character is dropped") << "xPlain" << "" << "Plain";
-        QTest::newRow("six %s: only five replaced")
-            << "^a%sb%sc%sd%se%sf%sg" << "Today's tip..." << "a\nb\nc\nd\ne\nf%sg";
-        QTest::newRow("percent alone stays") << "^100% sure" << "Today's tip..." << "100% sure";
-        QTest::newRow("empty line") << "" << "" << "";
+        QTest::newRow("other first character is dropped") << "xPlain"
+                                                          << ""
+                                                          << "Plain";
+        QTest::newRow("six %s: only five replaced") << "^a%sb%sc%sd%se%sf%sg"
+                                                    << "Today's tip..."
+                                                    << "a\nb\nc\nd\ne\nf%sg";
+        QTest::newRow("percent alone stays") << "^100% sure"
+                                             << "Today's tip..."
+                                             << "100% sure";
+        QTest::newRow("empty line") << ""
+                                    << ""
+                                    << "";
     }
     void titles() {
         QFETCH(QString, line);

@@ -71,8 +71,10 @@ private slots:
         QVERIFY(!child<QToolButton>(&dialog, "SearchBrowser2")->isEnabled());
         QCOMPARE(child<QCheckBox>(&dialog, "UseAutoUpdate")->toolTip(),
                  QString("Update the HTML Viewer when a change is made to the editor"));
-        QCOMPARE(child<QSpinBox>(&dialog, "FTPTimeOut")->toolTip(),
-                 QString("Number of seconds that the FTP component should time out in.  0=never timeout"));
+        QCOMPARE(
+            child<QSpinBox>(&dialog, "FTPTimeOut")->toolTip(),
+            QString(
+                "Number of seconds that the FTP component should time out in.  0=never timeout"));
     }
 
     void tickingAutoUpdateWarnsOnlyWhenTheUserDoesIt() {
@@ -85,10 +87,11 @@ private slots:
         s.autoUpdate = false;
         GeneralSettingsDialog dialog(s, ui);
         child<QCheckBox>(&dialog, "UseAutoUpdate")->click();
-        QCOMPARE(ui.messageTexts(),
-                 QStringList{"Please note that on slower machines this feature may cause General "
-                             "Protection Faults!  If you experience problems please turn this feature "
-                             "off before calling for technical support."});
+        QCOMPARE(
+            ui.messageTexts(),
+            QStringList{"Please note that on slower machines this feature may cause General "
+                        "Protection Faults!  If you experience problems please turn this feature "
+                        "off before calling for technical support."});
         QCOMPARE(ui.asked().at(0).kind, int(Msg::Warning));
         QCOMPARE(ui.asked().at(0).buttons, int(Msg::Ok));
     }

@@ -113,11 +113,11 @@ private slots:
         TestFolder dir;
         {
             QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
-            raw.setValue("Helpers/TipNumber", 12);          // before the bad value
-            raw.setValue("Defaults/ExpandCharstoHTML", 0);  // before the bad value
-            raw.setValue("Defaults/TabSize", "wide");       // the bad value
-            raw.setValue("Defaults/ShowHints", 1);          // after it
-            raw.setValue("WindowAttributes/Width", 900);    // after it
+            raw.setValue("Helpers/TipNumber", 12);         // before the bad value
+            raw.setValue("Defaults/ExpandCharstoHTML", 0); // before the bad value
+            raw.setValue("Defaults/TabSize", "wide");      // the bad value
+            raw.setValue("Defaults/ShowHints", 1);         // after it
+            raw.setValue("WindowAttributes/Width", 900);   // after it
         }
         SettingsStore store(dir.file("store.ini"));
         Settings s;
@@ -153,7 +153,7 @@ private slots:
         Settings s;
         QVERIFY(store.read(s).ok);
         // Find the value that changed and check its length.
-        const QStringList values = {s.smartBinary, s.browser1, s.fontName,
+        const QStringList values = {s.smartBinary,   s.browser1,  s.fontName,
                                     s.syntaxFgColor, s.extension, s.customCaption[2]};
         bool found = false;
         for (const QString &v : values)

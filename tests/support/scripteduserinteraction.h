@@ -21,16 +21,27 @@
 // button of a message, Cancel of a dialog) and is counted in unexpected().
 class ScriptedUserInteraction : public UserInteraction {
 public:
-    enum class Type { Message, Plain, Input, OpenFile, SaveFile, Color, Font, Printer, Helper,
-                      TipOfDay, Help };
+    enum class Type {
+        Message,
+        Plain,
+        Input,
+        OpenFile,
+        SaveFile,
+        Color,
+        Font,
+        Printer,
+        Helper,
+        TipOfDay,
+        Help
+    };
 
     struct Question {
         Type type;
-        QString text;      // message text, input prompt, tip text
-        QString caption;   // input box, file dialog or helper tip caption
-        int kind = -1;     // Msg::Kind of a message
-        int buttons = 0;   // Msg::Buttons of a message
-        QString preset;    // input box preset, file dialog name, filter
+        QString text;    // message text, input prompt, tip text
+        QString caption; // input box, file dialog or helper tip caption
+        int kind = -1;   // Msg::Kind of a message
+        int buttons = 0; // Msg::Buttons of a message
+        QString preset;  // input box preset, file dialog name, filter
         int filterIndex = 0;
     };
 
@@ -46,7 +57,9 @@ public:
     void cancelFont() { m_fonts.enqueue({false, FontChoice()}); }
     void answerPrinter(bool ok) { m_printers.enqueue(ok); }
     void answerHelper(bool keepShowing) { m_helpers.enqueue(keepShowing); }
-    void answerTip(int lastIndex, bool showAtStartup) { m_tips.enqueue({lastIndex, showAtStartup}); }
+    void answerTip(int lastIndex, bool showAtStartup) {
+        m_tips.enqueue({lastIndex, showAtStartup});
+    }
 
     const QVector<Question> &asked() const { return m_asked; }
     QStringList messageTexts() const;

@@ -6,7 +6,9 @@
 
 TestFolder::TestFolder() : m_dir(QDir::tempPath() + QStringLiteral("/quilmead-test-XXXXXX")) {}
 
-QString TestFolder::path() const { return m_dir.path() + QLatin1Char('/'); }
+QString TestFolder::path() const {
+    return m_dir.path() + QLatin1Char('/');
+}
 
 QString TestFolder::write(const QString &name, const QByteArray &bytes) const {
     const QString full = file(name);

@@ -83,7 +83,8 @@ void FileListPanel::setFilter(const QString &filter) {
     const QSignalBlocker block(m_filterBox);
     m_filterBox->clear();
     for (int i = 0; i + 1 < parts.size(); i += 2)
-        m_filterBox->addItem(parts.at(i) + QStringLiteral(" (") + parts.at(i + 1) + QLatin1Char(')'),
+        m_filterBox->addItem(parts.at(i) + QStringLiteral(" (") + parts.at(i + 1) +
+                                 QLatin1Char(')'),
                              parts.at(i + 1));
     fillFiles();
 }
@@ -106,9 +107,9 @@ void FileListPanel::setFolder(const QString &folder) {
     int bestLength = -1;
     for (int i = 0; i < m_drives->count(); ++i) {
         const QString root = m_drives->itemData(i).toString();
-        const bool under = m_folder == root || m_folder.startsWith(root.endsWith(QLatin1Char('/'))
-                                                                       ? root
-                                                                       : root + QLatin1Char('/'));
+        const bool under =
+            m_folder == root ||
+            m_folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (under && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
@@ -136,7 +137,8 @@ void FileListPanel::fillFolders() {
         auto *up = new QListWidgetItem(QStringLiteral(".."), m_folders);
         up->setData(Qt::UserRole, QDir::cleanPath(m_folder + QStringLiteral("/..")));
     }
-    const QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subs =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subs) {
         auto *item = new QListWidgetItem(name, m_folders);
         item->setData(Qt::UserRole, dir.absoluteFilePath(name));
@@ -148,7 +150,8 @@ void FileListPanel::fillFiles() {
     if (m_folder.isEmpty())
         return;
     const QDir dir(m_folder);
-    const QStringList names = dir.entryList(currentPatterns(), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        dir.entryList(currentPatterns(), QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, m_files);
         item->setData(Qt::UserRole, dir.absoluteFilePath(name));

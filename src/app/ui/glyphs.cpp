@@ -79,7 +79,7 @@ QPixmap splash() {
     QFont code(QStringLiteral("Monospace"));
     code.setPixelSize(14);
     p.setFont(code);
-    const char *lines[] = {"<HTML>", "<HEAD><TITLE>", "<BODY>", "<H1>", "<P ALIGN=\"center\">",
+    const char *lines[] = {"<HTML>",  "<HEAD><TITLE>", "<BODY>", "<H1>", "<P ALIGN=\"center\">",
                            "</BODY>", "</HTML>"};
     int y = 24;
     for (const char *l : lines) {
@@ -91,11 +91,13 @@ QPixmap splash() {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRect(24, 60, 360, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quilmead"));
+    p.drawText(QRect(24, 60, 360, 60), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Quilmead"));
     QFont sub(QStringLiteral("Sans"));
     sub.setPixelSize(14);
     p.setFont(sub);
-    p.drawText(QRect(26, 120, 360, 24), Qt::AlignLeft, QStringLiteral("HTML editor  -  Version 2.6"));
+    p.drawText(QRect(26, 120, 360, 24), Qt::AlignLeft,
+               QStringLiteral("HTML editor  -  Version 2.6"));
     p.drawText(QRect(26, 180, 360, 24), Qt::AlignLeft, QStringLiteral("Loading..."));
     return pm;
 }

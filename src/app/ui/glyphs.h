@@ -13,8 +13,23 @@ QPixmap bulb(int size);
 QIcon programIcon();
 
 enum class Tool {
-    Open, Close, Save, FullScreen, Print, Refresh, SplitStyle, New, Back, Forward, Browser,
-    Projects, Cut, Paste, Copy, Spell, DownArrow
+    Open,
+    Close,
+    Save,
+    FullScreen,
+    Print,
+    Refresh,
+    SplitStyle,
+    New,
+    Back,
+    Forward,
+    Browser,
+    Projects,
+    Cut,
+    Paste,
+    Copy,
+    Spell,
+    DownArrow
 };
 QIcon tool(Tool which);
 

@@ -42,4 +42,6 @@ HelpWindow::HelpWindow(const QString &indexPage, QWidget *parent) : QWidget(pare
         m_browser->setPlainText(QStringLiteral("The help file could not be found: ") + indexPage);
 }
 
-QString HelpWindow::currentPage() const { return m_browser->source().toLocalFile(); }
+QString HelpWindow::currentPage() const {
+    return m_browser->source().toLocalFile();
+}

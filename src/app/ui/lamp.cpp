@@ -6,7 +6,9 @@
 Lamp::Lamp(const QString &caption, QWidget *parent)
     : QWidget(parent), m_caption(caption), m_color(neutral()) {}
 
-QColor Lamp::neutral() { return QApplication::palette().color(QPalette::Button); }
+QColor Lamp::neutral() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 void Lamp::setColor(const QColor &color) {
     if (color == m_color)
@@ -16,7 +18,8 @@ void Lamp::setColor(const QColor &color) {
 }
 
 QSize Lamp::sizeHint() const {
-    return QSize(fontMetrics().horizontalAdvance(m_caption) + 24, qMax(18, fontMetrics().height() + 4));
+    return QSize(fontMetrics().horizontalAdvance(m_caption) + 24,
+                 qMax(18, fontMetrics().height() + 4));
 }
 
 void Lamp::paintEvent(QPaintEvent *) {

@@ -65,11 +65,11 @@ struct MainActions {
     QMenu *htmlCodesMenu = nullptr;
     std::array<QMenu *, 3> tagMenus{}; // Block Tags, Text Attributes, Additional Tags
     QMenu *headingsMenu = nullptr, *separatorsMenu = nullptr, *dateTimeMenu = nullptr;
-    QList<QAction *> headings;     // "H1 - Size 1" .. "H6 - Size 6"
-    QAction *paragraph = nullptr;  // "<P></P>" (Ctrl+P)
+    QList<QAction *> headings;        // "H1 - Size 1" .. "H6 - Size 6"
+    QAction *paragraph = nullptr;     // "<P></P>" (Ctrl+P)
     QList<QAction *> paragraphAligns; // the three <P ALIGN=...> entries
-    QList<QAction *> lineBreaks;   // "<BR>", "<BR CLEAR="left">", "<BR CLEAR="right">"
-    QList<QAction *> divisions;    // the four <DIV> entries
+    QList<QAction *> lineBreaks;      // "<BR>", "<BR CLEAR="left">", "<BR CLEAR="right">"
+    QList<QAction *> divisions;       // the four <DIV> entries
     QAction *separatorRule = nullptr; // "HR - Horizontal Bar"
     QAction *nonBreakingSpace = nullptr;
     QAction *dateItem = nullptr, *timeItem = nullptr, *dateTimeItem = nullptr;

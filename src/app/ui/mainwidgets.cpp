@@ -20,18 +20,18 @@
 
 const QStringList &MainWidgets::toolPageCaptions() {
     static const QStringList captions = {
-        QStringLiteral("Font"),     QStringLiteral("Special"),   QStringLiteral("Format"),
-        QStringLiteral("Lists"),    QStringLiteral("Tables"),    QStringLiteral("Images"),
-        QStringLiteral("Links"),    QStringLiteral("Forms"),     QStringLiteral("Templates"),
-        QStringLiteral("ASP"),      QStringLiteral("Custom 1"),  QStringLiteral("Custom 2"),
+        QStringLiteral("Font"),     QStringLiteral("Special"),  QStringLiteral("Format"),
+        QStringLiteral("Lists"),    QStringLiteral("Tables"),   QStringLiteral("Images"),
+        QStringLiteral("Links"),    QStringLiteral("Forms"),    QStringLiteral("Templates"),
+        QStringLiteral("ASP"),      QStringLiteral("Custom 1"), QStringLiteral("Custom 2"),
         QStringLiteral("Custom 3"), QStringLiteral("Custom 4")};
     return captions;
 }
 
 namespace {
 
-QToolButton *toolButton(QWidget *parent, const QString &name, const QString &hint, Glyphs::Tool glyph,
-                        bool enabled) {
+QToolButton *toolButton(QWidget *parent, const QString &name, const QString &hint,
+                        Glyphs::Tool glyph, bool enabled) {
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setIcon(Glyphs::tool(glyph));
@@ -45,37 +45,47 @@ QToolButton *toolButton(QWidget *parent, const QString &name, const QString &hin
 
 void buildButtons(QWidget *panel, ToolButtons &b) {
     using T = Glyphs::Tool;
-    b.open = toolButton(panel, QStringLiteral("OpenBtn"), QStringLiteral("Open page"), T::Open, true);
-    b.close = toolButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Close page"), T::Close, false);
-    b.save = toolButton(panel, QStringLiteral("SaveAsBtn"), QStringLiteral("Save page"), T::Save, false);
-    b.fullScreen = toolButton(panel, QStringLiteral("FullScreenBtn"),
-                              QStringLiteral("View HTML document in full screen"), T::FullScreen, false);
-    b.print = toolButton(panel, QStringLiteral("PrintBtn"), QStringLiteral("Print"), T::Print, false);
-    b.refresh = toolButton(panel, QStringLiteral("RefreshBtn"), QStringLiteral("Refresh HTML Viewer"),
-                           T::Refresh, false);
+    b.open =
+        toolButton(panel, QStringLiteral("OpenBtn"), QStringLiteral("Open page"), T::Open, true);
+    b.close = toolButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Close page"), T::Close,
+                         false);
+    b.save =
+        toolButton(panel, QStringLiteral("SaveAsBtn"), QStringLiteral("Save page"), T::Save, false);
+    b.fullScreen =
+        toolButton(panel, QStringLiteral("FullScreenBtn"),
+                   QStringLiteral("View HTML document in full screen"), T::FullScreen, false);
+    b.print =
+        toolButton(panel, QStringLiteral("PrintBtn"), QStringLiteral("Print"), T::Print, false);
+    b.refresh = toolButton(panel, QStringLiteral("RefreshBtn"),
+                           QStringLiteral("Refresh HTML Viewer"), T::Refresh, false);
     b.splitStyle = toolButton(panel, QStringLiteral("SplitStyleBtn"),
                               QStringLiteral("Toggle split screen style"), T::SplitStyle, true);
-    b.newPage = toolButton(panel, QStringLiteral("NewBtn"), QStringLiteral("New page"), T::New, true);
-    b.back = toolButton(panel, QStringLiteral("BackBtn"), QStringLiteral("Move viewer back one page"),
-                        T::Back, false);
+    b.newPage =
+        toolButton(panel, QStringLiteral("NewBtn"), QStringLiteral("New page"), T::New, true);
+    b.back = toolButton(panel, QStringLiteral("BackBtn"),
+                        QStringLiteral("Move viewer back one page"), T::Back, false);
     b.forward = toolButton(panel, QStringLiteral("ForwardBtn"),
                            QStringLiteral("Move viewer forward one page"), T::Forward, false);
     b.browser = toolButton(panel, QStringLiteral("BrowserBtn"),
                            QStringLiteral("Launch external browser #1"), T::Browser, false);
     b.projects = toolButton(panel, QStringLiteral("ProjectsBtn"),
                             QStringLiteral("Display/Hide project structure"), T::Projects, true);
-    b.cut = toolButton(panel, QStringLiteral("CutBtn"), QStringLiteral("Cut to clipboard"), T::Cut, false);
-    b.paste = toolButton(panel, QStringLiteral("PasteBtn"), QStringLiteral("Paste to clipboard"), T::Paste,
-                         false);
-    b.copy = toolButton(panel, QStringLiteral("CopyBtn"), QStringLiteral("Copy to clipboard"), T::Copy, false);
-    b.spell = toolButton(panel, QStringLiteral("SpellBtn"), QStringLiteral("Spell Checker"), T::Spell, false);
+    b.cut = toolButton(panel, QStringLiteral("CutBtn"), QStringLiteral("Cut to clipboard"), T::Cut,
+                       false);
+    b.paste = toolButton(panel, QStringLiteral("PasteBtn"), QStringLiteral("Paste to clipboard"),
+                         T::Paste, false);
+    b.copy = toolButton(panel, QStringLiteral("CopyBtn"), QStringLiteral("Copy to clipboard"),
+                        T::Copy, false);
+    b.spell = toolButton(panel, QStringLiteral("SpellBtn"), QStringLiteral("Spell Checker"),
+                         T::Spell, false);
 
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(1);
-    const QToolButton *order[] = {b.newPage, b.open, b.save,    b.close, b.print, b.cut,
-                                  b.copy,    b.paste, b.spell,  b.refresh, b.fullScreen,
-                                  b.splitStyle, b.back, b.forward, b.browser, b.projects};
+    const QToolButton *order[] = {b.newPage, b.open,    b.save,       b.close,
+                                  b.print,   b.cut,     b.copy,       b.paste,
+                                  b.spell,   b.refresh, b.fullScreen, b.splitStyle,
+                                  b.back,    b.forward, b.browser,    b.projects};
     for (int i = 0; i < 16; ++i)
         grid->addWidget(const_cast<QToolButton *>(order[i]), i / 8, i % 8);
 }
@@ -130,7 +140,8 @@ void buildMainWidgets(QMainWindow *window, MainWidgets &w) {
     const QStringList &captions = MainWidgets::toolPageCaptions();
     for (int i = 0; i < captions.size(); ++i) {
         auto *page = new QWidget(w.powerBook);
-        page->setObjectName(QString(captions.at(i)).remove(QLatin1Char(' ')) + QStringLiteral("Page"));
+        page->setObjectName(QString(captions.at(i)).remove(QLatin1Char(' ')) +
+                            QStringLiteral("Page"));
         page->setMinimumHeight(30);
         w.toolPages[i] = page;
         w.powerBook->addTab(page, captions.at(i));

@@ -40,8 +40,8 @@ struct ToolButtons {
 // The named components of the main window, built by buildMainWidgets().
 // Each widget's objectName is its component name.
 struct MainWidgets {
-    QWidget *toolsPanel = nullptr;   // ToolsPanel
-    QWidget *buttonPanel = nullptr;  // ButtonPanel1
+    QWidget *toolsPanel = nullptr;  // ToolsPanel
+    QWidget *buttonPanel = nullptr; // ButtonPanel1
     ToolButtons buttons;
     QWidget *ewsPanel = nullptr;     // EWSPanel
     Lamp *inATagLight = nullptr;     // InATagLight, "TAG:"
@@ -57,13 +57,13 @@ struct MainWidgets {
     QTreeWidget *outline = nullptr;          // Outline1
     QWidget *filePage = nullptr;             // FilePage, "File List"
     FileListPanel *fileList = nullptr;
-    PercentSplitter *splitScreen = nullptr;  // SplitScreen: editor | preview | frame preview
-    QTabBar *webPageTabs = nullptr;          // WebPageTabs
-    TLEdit *webPage = nullptr;               // WebPage
-    HtmlViewer *htmlSplit = nullptr;         // HTMLSplit
-    HtmlViewer *htmlFrames = nullptr;        // HTMLFrames
-    TLEdit *spareEditor = nullptr;           // SpareEditor
-    HtmlViewer *htmlFull = nullptr;          // HTMLFull
+    PercentSplitter *splitScreen = nullptr; // SplitScreen: editor | preview | frame preview
+    QTabBar *webPageTabs = nullptr;         // WebPageTabs
+    TLEdit *webPage = nullptr;              // WebPage
+    HtmlViewer *htmlSplit = nullptr;        // HTMLSplit
+    HtmlViewer *htmlFrames = nullptr;       // HTMLFrames
+    TLEdit *spareEditor = nullptr;          // SpareEditor
+    HtmlViewer *htmlFull = nullptr;         // HTMLFull
 
     QStatusBar *statusBar = nullptr;
     std::array<QLabel *, 3> statusPanels{}; // caret, insert mode, hint
@@ -71,8 +71,22 @@ struct MainWidgets {
     std::array<QLabel *, 4> headerSections{};
 
     static const QStringList &toolPageCaptions();
-    enum ToolPage { Font, Special, Format, Lists, Tables, Images, Links, Forms, Templates, Asp,
-                    Custom1, Custom2, Custom3, Custom4 };
+    enum ToolPage {
+        Font,
+        Special,
+        Format,
+        Lists,
+        Tables,
+        Images,
+        Links,
+        Forms,
+        Templates,
+        Asp,
+        Custom1,
+        Custom2,
+        Custom3,
+        Custom4
+    };
 };
 
 // Builds the window's component tree into `window`.

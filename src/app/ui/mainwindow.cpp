@@ -16,7 +16,6 @@
 #include "tags/ui/tagcontroller.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -24,6 +23,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -113,7 +113,9 @@ void MainWindow::releaseEditorKeys() {
 
 // --- State -----------------------------------------------------------------------------
 
-bool MainWindow::documentOpen() const { return m_w.webPage->isEnabled(); }
+bool MainWindow::documentOpen() const {
+    return m_w.webPage->isEnabled();
+}
 
 TLEdit *MainWindow::activeEditor() const {
     return m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
@@ -210,7 +212,9 @@ void MainWindow::setSplitDirection(int direction) {
     m_w.splitScreen->setBarPercent(0, m_w.splitScreen->barPercent(0));
 }
 
-void MainWindow::toggleSplitStyle() { setSplitDirection(m_wb.settings.splitDirection ? 0 : 1); }
+void MainWindow::toggleSplitStyle() {
+    setSplitDirection(m_wb.settings.splitDirection ? 0 : 1);
+}
 
 void MainWindow::setLastFilesMenu() {
     bool any = false;
@@ -238,7 +242,8 @@ void MainWindow::runCreationStep() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     runStep(m_wb.ui, QStringLiteral("FormCreate"), [this] {
         if (!QDir::setCurrent(m_wb.programDir))
-            m_wb.ui.message(QStringLiteral("Error changing default directory."), Msg::Error, Msg::Ok);
+            m_wb.ui.message(QStringLiteral("Error changing default directory."), Msg::Error,
+                            Msg::Ok);
         m_w.htmlSplit->setHistoryMaxCount(10);
         m_w.htmlFull->setHistoryMaxCount(10);
         m_tips = TipBook::load(m_wb.programDir + QStringLiteral("TIPS.TXT"));

@@ -79,8 +79,8 @@ public:
     // Start-up and shutdown steps, in order. The program calls them itself
     // (see main.cpp); tests call them one by one.
     void runCreationStep();
-    void runFirstShow();      // also run by the first showEvent
-    void runActivation();     // also run when the window becomes active
+    void runFirstShow();  // also run by the first showEvent
+    void runActivation(); // also run when the window becomes active
     // Closes every document (asking about modified ones) and, when all are
     // closed, writes the project list, the scratch pad and the settings.
     // Returns false when the user cancelled.
@@ -94,7 +94,7 @@ public:
 
     // Hooks the areas provide; each may be left empty.
     struct Hooks {
-        std::function<bool()> closeAllPages;       // false when the user cancelled
+        std::function<bool()> closeAllPages; // false when the user cancelled
         std::function<void()> saveScratchPad;
         std::function<void()> loadScratchPad;
         std::function<void()> autoLoadLastFile;

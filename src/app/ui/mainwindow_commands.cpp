@@ -9,9 +9,9 @@
 #include "settings/settings.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -32,7 +32,8 @@ void MainWindow::wireCommands() {
     connect(a.contents, &QAction::triggered, this, [this] { m_wb.ui.showHelp(); });
     connect(a.showTips, &QAction::triggered, this, &MainWindow::showTipOfTheDay);
     connect(a.generalPreferences, &QAction::triggered, this, &MainWindow::openGeneralSettings);
-    connect(a.displayProjects, &QAction::triggered, this, [this](bool on) { setProjectsShown(on); });
+    connect(a.displayProjects, &QAction::triggered, this,
+            [this](bool on) { setProjectsShown(on); });
     connect(m_w.buttons.projects, &QToolButton::clicked, this,
             [this] { setProjectsShown(!m_a.displayProjects->isChecked()); });
     connect(m_w.buttons.splitStyle, &QToolButton::clicked, this, &MainWindow::toggleSplitStyle);
@@ -44,10 +45,12 @@ void MainWindow::wireCommands() {
 
 void MainWindow::wireEditorCommands() {
     MainActions &a = m_a;
-    MainActions::setBuilt({a.undo, a.redo, a.cut, a.copy, a.deleteSel, a.duplicate, a.paste,
-                           a.selectAll, a.find, a.findNext, a.replace, a.goToLine, a.popupCut,
-                           a.popupCopy, a.popupDelete, a.popupDuplicate, a.popupSelectAll,
-                           a.popupPaste, a.popupFind, a.popupReplace, a.popupGoToLine});
+    MainActions::setBuilt({a.undo,           a.redo,       a.cut,         a.copy,
+                           a.deleteSel,      a.duplicate,  a.paste,       a.selectAll,
+                           a.find,           a.findNext,   a.replace,     a.goToLine,
+                           a.popupCut,       a.popupCopy,  a.popupDelete, a.popupDuplicate,
+                           a.popupSelectAll, a.popupPaste, a.popupFind,   a.popupReplace,
+                           a.popupGoToLine});
     auto on = [this](QAction *action, void (TLEdit::*command)()) {
         connect(action, &QAction::triggered, this, [this, command] {
             (activeEditor()->*command)();
@@ -90,8 +93,10 @@ void MainWindow::wireEditorCommands() {
 
     for (int i = 0; i < 16; ++i) {
         MainActions::setBuilt({a.setBookmark[i], a.goToBookmark[i]});
-        connect(a.setBookmark[i], &QAction::triggered, this, [this, i] { m_w.webPage->setBookmark(i + 1); });
-        connect(a.goToBookmark[i], &QAction::triggered, this, [this, i] { m_w.webPage->goToBookmark(i + 1); });
+        connect(a.setBookmark[i], &QAction::triggered, this,
+                [this, i] { m_w.webPage->setBookmark(i + 1); });
+        connect(a.goToBookmark[i], &QAction::triggered, this,
+                [this, i] { m_w.webPage->goToBookmark(i + 1); });
     }
 
     // Status panels: caret position and insert mode, from either editor.
@@ -99,7 +104,8 @@ void MainWindow::wireEditorCommands() {
         connect(editor, &TLEdit::keyReleased, this, [this] { getLocation(); });
         connect(editor, &TLEdit::mousePressed, this, [this] { getLocation(); });
         connect(editor, &TLEdit::changeMode, this, [this](bool insert) {
-            m_w.statusPanels[1]->setText(insert ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+            m_w.statusPanels[1]->setText(insert ? QStringLiteral("Insert")
+                                                : QStringLiteral("Overwrite"));
         });
         connect(editor, &QsciScintilla::selectionChanged, this, [this] { updateMenuStates(); });
     }
@@ -118,9 +124,9 @@ void MainWindow::wireEditorCommands() {
 void MainWindow::wireMenuEnabling() {
     // Every top-level menu leaves full-screen mode and re-checks its entries
     // when it opens.
-    for (QMenu *menu : {m_a.fileMenu, m_a.projectsMenu, m_a.editMenu, m_a.searchMenu, m_a.pageMenu,
-                        m_a.insertMenu, m_a.htmlCodesMenu, m_a.optionsMenu, m_a.historyMenu,
-                        m_a.helpMenu}) {
+    for (QMenu *menu :
+         {m_a.fileMenu, m_a.projectsMenu, m_a.editMenu, m_a.searchMenu, m_a.pageMenu,
+          m_a.insertMenu, m_a.htmlCodesMenu, m_a.optionsMenu, m_a.historyMenu, m_a.helpMenu}) {
         connect(menu, &QMenu::aboutToShow, this, [this] {
             hideFullScreen();
             updateMenuStates();
@@ -143,7 +149,8 @@ void MainWindow::updateMenuStates() {
     const bool open = s.documentOpen;
     MainActions &a = m_a;
 
-    for (QAction *x : {a.save, a.saveAs, a.closePage, a.closeAll, a.print, a.printerSetup, a.frameCreator})
+    for (QAction *x :
+         {a.save, a.saveAs, a.closePage, a.closeAll, a.print, a.printerSetup, a.frameCreator})
         MainActions::setUsable(x, open);
     for (QAction *x : {a.newPage, a.open, a.createIndexOfImages, a.exit})
         MainActions::setUsable(x, true);
@@ -198,8 +205,8 @@ void MainWindow::updateMenuStates() {
     MainActions::setUsable(a.previewCopy, pp.copy);
 
     for (QAction *x : {a.popupRefresh, a.popupEvaluate, a.popupTableCell, a.popupListItem,
-                       a.popupTableVedaGuy, a.popupFormVedaGuy, a.popupFrameVedaGuy, a.popupFullScreen,
-                       a.popupFind, a.popupReplace, a.popupGoToLine})
+                       a.popupTableVedaGuy, a.popupFormVedaGuy, a.popupFrameVedaGuy,
+                       a.popupFullScreen, a.popupFind, a.popupReplace, a.popupGoToLine})
         MainActions::setUsable(x, open);
     for (int i = 0; i < 16; ++i) {
         MainActions::setUsable(a.setBookmark[i], open);

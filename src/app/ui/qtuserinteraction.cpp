@@ -14,7 +14,9 @@
 QtUserInteraction::QtUserInteraction(const QString &programDir, const QString &applicationTitle)
     : m_programDir(programDir), m_title(applicationTitle) {}
 
-QtUserInteraction::~QtUserInteraction() { delete m_help; }
+QtUserInteraction::~QtUserInteraction() {
+    delete m_help;
+}
 
 int QtUserInteraction::message(const QString &text, Msg::Kind kind, Msg::Buttons buttons) {
     MessageWindow box(text, kind, buttons, m_title, m_parent);
@@ -23,7 +25,9 @@ int QtUserInteraction::message(const QString &text, Msg::Kind kind, Msg::Buttons
     return box.resultCode();
 }
 
-void QtUserInteraction::plainMessage(const QString &text) { message(text, Msg::Custom, Msg::Ok); }
+void QtUserInteraction::plainMessage(const QString &text) {
+    message(text, Msg::Custom, Msg::Ok);
+}
 
 bool QtUserInteraction::inputBox(const QString &caption, const QString &prompt, QString &value) {
     QInputDialog dialog(m_parent);

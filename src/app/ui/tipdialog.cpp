@@ -83,10 +83,18 @@ TipDialog::TipDialog(const TipBook &book, Mode mode, QWidget *parent)
     }
 }
 
-void TipDialog::setChecked(bool on) { m_check->setChecked(on); }
-bool TipDialog::isChecked() const { return m_check->isChecked(); }
-QString TipDialog::titleText() const { return m_title->text(); }
-QString TipDialog::tipText() const { return m_text->text(); }
+void TipDialog::setChecked(bool on) {
+    m_check->setChecked(on);
+}
+bool TipDialog::isChecked() const {
+    return m_check->isChecked();
+}
+QString TipDialog::titleText() const {
+    return m_title->text();
+}
+QString TipDialog::tipText() const {
+    return m_text->text();
+}
 
 void TipDialog::setFixedTip(const TipText &tip) {
     m_opened = true;
@@ -94,8 +102,12 @@ void TipDialog::setFixedTip(const TipText &tip) {
     m_text->setText(tip.text);
 }
 
-void TipDialog::showPrevious() { display(TipBook::Move::Previous); }
-void TipDialog::showNext() { display(TipBook::Move::Next); }
+void TipDialog::showPrevious() {
+    display(TipBook::Move::Previous);
+}
+void TipDialog::showNext() {
+    display(TipBook::Move::Next);
+}
 
 void TipDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);

@@ -46,7 +46,8 @@ QToolButton *browseButton(QWidget *parent, const QString &name) {
 
 } // namespace
 
-GeneralSettingsDialog::GeneralSettingsDialog(Settings &settings, UserInteraction &ui, QWidget *parent)
+GeneralSettingsDialog::GeneralSettingsDialog(Settings &settings, UserInteraction &ui,
+                                             QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_settings(settings), m_ui(ui) {
     setObjectName(QStringLiteral("TGenSetForm"));
@@ -100,32 +101,39 @@ void GeneralSettingsDialog::buildGeneralPage() {
     form->addLayout(adjRow);
 
     for (int i = 0; i < 4; ++i) {
-        m_customPages[i] = hinted(new QCheckBox(QStringLiteral("Show Custom Tab %1").arg(i + 1), page),
-                                  QStringLiteral("CustomPage%1").arg(i + 1),
-                                  QStringLiteral("Show/Hide Custom Tab %1").arg(i + 1));
+        m_customPages[i] =
+            hinted(new QCheckBox(QStringLiteral("Show Custom Tab %1").arg(i + 1), page),
+                   QStringLiteral("CustomPage%1").arg(i + 1),
+                   QStringLiteral("Show/Hide Custom Tab %1").arg(i + 1));
         form->addWidget(m_customPages[i]);
     }
-    m_autoUpdate = hinted(new QCheckBox(QStringLiteral("Auto update HTML viewer"), page),
-                          QStringLiteral("UseAutoUpdate"),
-                          QStringLiteral("Update the HTML Viewer when a change is made to the editor"));
-    m_closingP = hinted(new QCheckBox(QStringLiteral("Include closing </P> tag"), page),
-                        QStringLiteral("UseClosingP"), QStringLiteral("Include closing paragraph tag"));
-    m_useBr = hinted(new QCheckBox(QStringLiteral("Insert <BR> on carraige return"), page), QStringLiteral("UseBR"),
+    m_autoUpdate =
+        hinted(new QCheckBox(QStringLiteral("Auto update HTML viewer"), page),
+               QStringLiteral("UseAutoUpdate"),
+               QStringLiteral("Update the HTML Viewer when a change is made to the editor"));
+    m_closingP =
+        hinted(new QCheckBox(QStringLiteral("Include closing </P> tag"), page),
+               QStringLiteral("UseClosingP"), QStringLiteral("Include closing paragraph tag"));
+    m_useBr = hinted(new QCheckBox(QStringLiteral("Insert <BR> on carraige return"), page),
+                     QStringLiteral("UseBR"),
                      QStringLiteral("Insert an HTML enter code when the enter key is pressed"));
     m_autoload = hinted(new QCheckBox(QStringLiteral("Autoload last opened file"), page),
                         QStringLiteral("Autoload"), QStringLiteral("Load last file opened"));
-    m_timeStamp = hinted(new QCheckBox(QStringLiteral("Auto Time Stamp when saving"), page),
-                         QStringLiteral("TimeStamp"),
-                         QStringLiteral("Adds the last modiefied time and date to the bottom of the page when saving"));
+    m_timeStamp =
+        hinted(new QCheckBox(QStringLiteral("Auto Time Stamp when saving"), page),
+               QStringLiteral("TimeStamp"),
+               QStringLiteral(
+                   "Adds the last modiefied time and date to the bottom of the page when saving"));
     for (QCheckBox *box : {m_autoUpdate, m_closingP, m_useBr, m_autoload, m_timeStamp})
         form->addWidget(box);
     form->addStretch();
     connect(m_autoUpdate, &QCheckBox::toggled, this, [this](bool on) {
         if (on && !m_filling)
-            m_ui.message(QStringLiteral("Please note that on slower machines this feature may cause General "
-                                        "Protection Faults!  If you experience problems please turn this "
-                                        "feature off before calling for technical support."),
-                         Msg::Warning, Msg::Ok);
+            m_ui.message(
+                QStringLiteral("Please note that on slower machines this feature may cause General "
+                               "Protection Faults!  If you experience problems please turn this "
+                               "feature off before calling for technical support."),
+                Msg::Warning, Msg::Ok);
     });
     m_pages->addTab(page, QStringLiteral("General"));
 }
@@ -135,25 +143,27 @@ void GeneralSettingsDialog::buildDefaultsPage() {
     page->setObjectName(QStringLiteral("DefaultsPage"));
     auto *form = new QVBoxLayout(page);
 
-    m_extensions = hinted(new QLineEdit(page), QStringLiteral("ValidExtensions"),
-                          QStringLiteral("Enter extensions you wish to be used as valid document extensions"));
+    m_extensions =
+        hinted(new QLineEdit(page), QStringLiteral("ValidExtensions"),
+               QStringLiteral("Enter extensions you wish to be used as valid document extensions"));
     m_extensions->setMaxLength(99);
     m_extensions->installEventFilter(this);
-    m_graphicExtensions =
-        hinted(new QLineEdit(page), QStringLiteral("ValidGraphicExtensions"),
-               QStringLiteral("Enter extensions you wish to be used as valid graphic file extensions"));
+    m_graphicExtensions = hinted(
+        new QLineEdit(page), QStringLiteral("ValidGraphicExtensions"),
+        QStringLiteral("Enter extensions you wish to be used as valid graphic file extensions"));
     m_graphicExtensions->setMaxLength(99);
-    m_browser1 = hinted(new QLineEdit(page), QStringLiteral("Browser1"),
-                        QStringLiteral("Enter filename of primary browser here.  The primary browser may be "
-                                       "launched from the button bar."));
+    m_browser1 =
+        hinted(new QLineEdit(page), QStringLiteral("Browser1"),
+               QStringLiteral("Enter filename of primary browser here.  The primary browser may be "
+                              "launched from the button bar."));
     m_browser2 = hinted(new QLineEdit(page), QStringLiteral("Browser2"),
                         QStringLiteral("Enter filename of secondary browser here"));
-    const QString prefixHint =
-        QStringLiteral("Prepend FILE:// to the beginning of the file when submitting the command to browser");
-    m_prefix1 = hinted(new QCheckBox(QStringLiteral("Use FILE://"), page), QStringLiteral("UseBrowserPrefix1"),
-                       prefixHint);
-    m_prefix2 = hinted(new QCheckBox(QStringLiteral("Use FILE://"), page), QStringLiteral("UseBrowserPrefix2"),
-                       prefixHint);
+    const QString prefixHint = QStringLiteral(
+        "Prepend FILE:// to the beginning of the file when submitting the command to browser");
+    m_prefix1 = hinted(new QCheckBox(QStringLiteral("Use FILE://"), page),
+                       QStringLiteral("UseBrowserPrefix1"), prefixHint);
+    m_prefix2 = hinted(new QCheckBox(QStringLiteral("Use FILE://"), page),
+                       QStringLiteral("UseBrowserPrefix2"), prefixHint);
     m_sharedDir = hinted(new QLineEdit(page), QStringLiteral("SharedGraphicsDir"),
                          QStringLiteral("Location of shared Graphics Directory"));
     for (QLineEdit *field : {m_browser1, m_browser2, m_sharedDir})
@@ -164,7 +174,8 @@ void GeneralSettingsDialog::buildDefaultsPage() {
     m_search1->setEnabled(false);
     m_search2->setEnabled(false);
     m_browseShared = browseButton(page, QStringLiteral("BrowseSharedGraphics"));
-    connect(m_browseShared, &QToolButton::clicked, this, &GeneralSettingsDialog::chooseGraphicRepository);
+    connect(m_browseShared, &QToolButton::clicked, this,
+            &GeneralSettingsDialog::chooseGraphicRepository);
 
     auto label = [page](const QString &text) { return new QLabel(text, page); };
     form->addWidget(label(QStringLiteral("Valid HTML Extensions:")));
@@ -187,18 +198,22 @@ void GeneralSettingsDialog::buildSpellingPage() {
     auto *page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("SpellCheckerPage"));
     auto *form = new QFormLayout(page);
-    m_language = hinted(new QComboBox(page), QStringLiteral("LanguageChoice"), QStringLiteral("Which language to use"));
+    m_language = hinted(new QComboBox(page), QStringLiteral("LanguageChoice"),
+                        QStringLiteral("Which language to use"));
     m_language->addItems(spellingLanguages());
     m_suggestCount = hinted(new QSpinBox(page), QStringLiteral("SuggestCount"),
                             QStringLiteral("Number of suggested words to display in speller box"));
     m_suggestCount->setRange(5, 100);
-    m_skipHtml = hinted(new QCheckBox(QStringLiteral("Skip HTML Tags"), page), QStringLiteral("SkipHTML"),
-                        QStringLiteral("Check on to skip text between < and > characters"));
-    m_confirmAdd = hinted(new QCheckBox(QStringLiteral("Confirm on add"), page), QStringLiteral("ConfirmAdd"),
-                          QStringLiteral("Check to be prompted when adding to personal dictionary"));
+    m_skipHtml =
+        hinted(new QCheckBox(QStringLiteral("Skip HTML Tags"), page), QStringLiteral("SkipHTML"),
+               QStringLiteral("Check on to skip text between < and > characters"));
+    m_confirmAdd =
+        hinted(new QCheckBox(QStringLiteral("Confirm on add"), page), QStringLiteral("ConfirmAdd"),
+               QStringLiteral("Check to be prompted when adding to personal dictionary"));
     m_dialogStyle = hinted(new QComboBox(page), QStringLiteral("DialogStyle"),
                            QStringLiteral("Choose a familiar dialog style"));
-    m_dialogStyle->addItems({QStringLiteral("MS Word"), QStringLiteral("Wordperfect"), QStringLiteral("WordPro 96")});
+    m_dialogStyle->addItems(
+        {QStringLiteral("MS Word"), QStringLiteral("Wordperfect"), QStringLiteral("WordPro 96")});
     auto *styleLabel = new QLabel(QStringLiteral("Dialog Style:"), page);
     form->addRow(QStringLiteral("Language:"), m_language);
     form->addRow(QStringLiteral("Number of Suggestions:"), m_suggestCount);
@@ -221,8 +236,10 @@ void GeneralSettingsDialog::buildFtpPage() {
                         QStringLiteral("FTP will transfer these extensions in ASCII mode"));
     m_binaryExt->setMaxLength(200);
     m_asciiExt->setMaxLength(200);
-    m_timeOut = hinted(new QSpinBox(page), QStringLiteral("FTPTimeOut"),
-                       QStringLiteral("Number of seconds that the FTP component should time out in.  0=never timeout"));
+    m_timeOut = hinted(
+        new QSpinBox(page), QStringLiteral("FTPTimeOut"),
+        QStringLiteral(
+            "Number of seconds that the FTP component should time out in.  0=never timeout"));
     m_timeOut->setRange(0, 1000);
     form->addWidget(new QLabel(QStringLiteral("Smart BINARY extensions:"), page));
     form->addWidget(m_binaryExt);

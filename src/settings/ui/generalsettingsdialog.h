@@ -23,7 +23,9 @@ public:
     GeneralSettingsDialog(Settings &settings, UserInteraction &ui, QWidget *parent = nullptr);
 
     // Shows a helper topic (entering the extensions field shows topic 7).
-    void setHelperTipHandler(std::function<void(int topic)> handler) { m_helper = std::move(handler); }
+    void setHelperTipHandler(std::function<void(int topic)> handler) {
+        m_helper = std::move(handler);
+    }
 
     // Copies every control back into the settings (what "Ok" does).
     void store();
