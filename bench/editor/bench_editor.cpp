@@ -28,15 +28,12 @@ QByteArray makePage(qint64 bytes) {
 using bench::median;
 using bench::timeOnce;
 
-void report(const char *what, const std::vector<double> &ms) {
-    std::printf("%-44s %10.3f ms (median of %zu)\n", what, median(ms), ms.size());
-}
+void report(const char *what, const std::vector<double> &ms) { bench::report(what, ms, 44); }
 
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::prepareEnvironment();
     QApplication app(argc, argv);
     const int megabytes = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     const int runs = 5;

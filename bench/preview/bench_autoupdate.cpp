@@ -142,10 +142,7 @@ Run typeInto(MainWindow &window, int count, int intervalMs, bool follow) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    bench::prepareEnvironment();
     QApplication app(argc, argv);
 
     QTemporaryDir programDir;

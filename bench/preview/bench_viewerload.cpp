@@ -6,6 +6,7 @@
 #include "preview/htmlviewer.h"
 #include "preview/viewerengine.h"
 
+#include "benchsupport.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -66,10 +67,7 @@ void report(const char *what, QList<double> times) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    bench::prepareEnvironment();
     QApplication app(argc, argv);
     QTemporaryDir dir;
 

@@ -8,7 +8,9 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <unistd.h>
 #include <vector>
 
 namespace bench {
@@ -62,6 +64,20 @@ inline double timeOnce(const std::function<void()> &work) {
     t.start();
     work();
     return t.nsecsElapsed() / 1e6;
+}
+
+// Prints one figure: what was measured and its median.
+inline void report(const char *what, const std::vector<double> &ms, int width = 44) {
+    std::printf("%-*s %10.3f ms (median of %zu)\n", width, what, median(ms), ms.size());
+}
+
+// Before the application: the offscreen platform when there is no display,
+// and the browser engine's sandbox off when run by root.
+inline void prepareEnvironment() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
 } // namespace bench

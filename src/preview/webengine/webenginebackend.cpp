@@ -295,15 +295,21 @@ void WebEngineBackend::deliverRefusedLink() {
 }
 
 void WebEngineBackend::installPageScript() {
+    replaceScript(pageScriptName, PageScript::source(token_, textColor_), true);
+}
+
+// Puts a script under `name` in place of any earlier one of that name; it
+// runs as each document is created, in a world of its own.
+void WebEngineBackend::replaceScript(const QString &name, const QString &source, bool subFrames) {
     QWebEngineScriptCollection &scripts = page_->scripts();
-    for (const QWebEngineScript &old : scripts.find(pageScriptName))
+    for (const QWebEngineScript &old : scripts.find(name))
         scripts.remove(old);
     QWebEngineScript script;
-    script.setName(pageScriptName);
+    script.setName(name);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setRunsOnSubFrames(true);
-    script.setSourceCode(PageScript::source(token_, textColor_));
+    script.setRunsOnSubFrames(subFrames);
+    script.setSourceCode(source);
     scripts.insert(script);
 }
 
@@ -311,16 +317,7 @@ void WebEngineBackend::installPageScript() {
 // document is known for the request's own and is scrolled before it is first
 // shown (a refreshed page does not jump).
 void WebEngineBackend::markNextDocument() {
-    QWebEngineScriptCollection &scripts = page_->scripts();
-    for (const QWebEngineScript &old : scripts.find(markScriptName))
-        scripts.remove(old);
-    QWebEngineScript script;
-    script.setName(markScriptName);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setRunsOnSubFrames(false);
-    script.setSourceCode(PageScript::loadMark(serial_, target_));
-    scripts.insert(script);
+    replaceScript(markScriptName, PageScript::loadMark(serial_, target_), false);
 }
 
 void WebEngineBackend::runScript(const QString &source,

@@ -66,6 +66,7 @@ private:
     void navigationRefused(const QUrl &url, bool isLink);
     void deliverRefusedLink();
     void installPageScript();
+    void replaceScript(const QString &name, const QString &source, bool subFrames);
     void markNextDocument();
     void runScript(const QString &source, std::function<void(const QVariant &)> then = {});
     void takeState(const QVariant &state);
