@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
   libqscintilla2-qt6-dev qt6-webengine-dev qt6-pdf-dev libgl1-mesa-dev
   xvfb xauth python3 python3-pyftpdlib curl hunspell hunspell-en-us
