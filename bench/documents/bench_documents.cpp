@@ -6,7 +6,7 @@
 // Runs offscreen when no display is set. The preview engine is not loaded:
 // the figures are those of the documents themselves.
 
-#include "app/ui/mainwindow.h"
+#include "app/program/program.h"
 #include "app/userinteraction.h"
 #include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
@@ -62,11 +62,12 @@ void measure(const QString &label, qint64 size, int runs, const QString &program
         settings.newFile = settings.savingToDefault = false;
         SettingsStore store(programDir + QStringLiteral("store.ini"));
         QuietUser ui;
-        MainWindow window(Workbench{settings, store, ui, programDir});
+        Program program(Workbench{settings, store, ui, programDir});
+    MainWindow &window = program.window();
         window.runCreationStep();
         window.show();
         window.runFirstShow();
-        DocumentController &docs = *window.documents();
+        DocumentController &docs = program.documents();
         QTabBar *tabs = window.widgets().webPageTabs;
         TLEdit *editor = window.widgets().webPage;
 
@@ -87,7 +88,7 @@ void measure(const QString &label, qint64 size, int runs, const QString &program
         tabs->setCurrentIndex(0);
         // The parts that are not the documents' own: the preview's refresh
         // from the editor, and one plain write of the text.
-        preview.push_back(timeMs([&] { window.preview()->updateWebView(); }));
+        preview.push_back(timeMs([&] { program.preview().updateWebView(); }));
         write.push_back(timeMs([&] { editor->saveToFile(folder + QStringLiteral("/copy.htm")); }));
         save.push_back(timeMs([&] { docs.save(); }));
         backup.push_back(timeMs([&] { docs.backupCurrentText(); }));

@@ -4,7 +4,7 @@
 // spell the event loop was held up while the preview caught up, and the delay
 // from each keystroke until the preview shows it.
 
-#include "app/ui/mainwindow.h"
+#include "app/program/program.h"
 #include "app/userinteraction.h"
 #include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
@@ -72,10 +72,11 @@ struct Run {
 
 // Types `count` characters `intervalMs` apart after "MARK:" and, when the
 // preview follows the typing, waits until it shows them all.
-Run typeInto(MainWindow &window, int count, int intervalMs, bool follow) {
+Run typeInto(Program &program, int count, int intervalMs, bool follow) {
+    MainWindow &window = program.window();
     MainWidgets &w = window.widgets();
     TLEdit &editor = *w.webPage;
-    PreviewController &preview = *window.preview();
+    PreviewController &preview = program.preview();
     auto *view = w.htmlSplit->findChild<QWebEngineView *>();
     Run run;
 
@@ -150,7 +151,8 @@ int main(int argc, char **argv) {
     QuietInteraction ui;
     Settings settings;
     SettingsStore store(programDir.filePath(QStringLiteral("store.ini")));
-    MainWindow window(Workbench{settings, store, ui, programDir.path() + QLatin1Char('/')});
+    Program program(Workbench{settings, store, ui, programDir.path() + QLatin1Char('/')});
+    MainWindow &window = program.window();
     window.runCreationStep();
     settings.showTipOfTheDay = false;
     window.resize(1000, 750);
@@ -169,18 +171,18 @@ int main(int argc, char **argv) {
             return 1;
         file.write(pageOf(200 * 1024).toUtf8());
     }
-    if (!window.documents()->loadFile(path, false)) {
+    if (!program.documents().loadFile(path, false)) {
         // Without the documents area: the page straight into the editor.
         QDir::setCurrent(docDir.path());
         window.widgets().webPage->setEnabled(true);
         window.widgets().webPage->loadFromFile(path);
-        window.preview()->updateWebView();
+        program.preview().updateWebView();
     }
     // The first rendering (which also starts the browser engine).
     QElapsedTimer first;
     first.start();
     bool ready = false;
-    auto c = QObject::connect(window.preview(), &PreviewController::viewerRefreshed,
+    auto c = QObject::connect(&program.preview(), &PreviewController::viewerRefreshed,
                               [&](HtmlViewer *) { ready = true; });
     while (!ready && first.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -203,7 +205,7 @@ int main(int argc, char **argv) {
         // Each case starts from the page as loaded, shown in the preview.
         settings.autoUpdate = false;
         window.widgets().webPage->setText(original);
-        window.preview()->updateWebView();
+        program.preview().updateWebView();
         QElapsedTimer settle;
         settle.start();
         while (settle.elapsed() < 1500)
@@ -212,7 +214,7 @@ int main(int argc, char **argv) {
         settings.autoUpdate = c.autoUpdate;
         std::printf("%s:\n", c.name);
         const int count = 40;
-        const Run run = typeInto(window, count, c.intervalMs, c.autoUpdate);
+        const Run run = typeInto(program, count, c.intervalMs, c.autoUpdate);
         report("time in the key event", run.keystroke);
         if (c.autoUpdate) {
             report("keystroke until shown", run.delay);

@@ -4,7 +4,7 @@
 //
 //   bench_tags [megabytes]
 
-#include "app/ui/mainwindow.h"
+#include "app/program/program.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewcontroller.h"
 #include "scripteduserinteraction.h"
@@ -52,12 +52,13 @@ int main(int argc, char **argv) {
     Settings settings;
     SettingsStore store(dir.filePath("store.ini"));
     ScriptedUserInteraction ui;
-    MainWindow window(Workbench{settings, store, ui, dir.path() + "/"});
+    Program program(Workbench{settings, store, ui, dir.path() + "/"});
+    MainWindow &window = program.window();
     window.runCreationStep();
     window.show();
     window.runFirstShow();
     TLEdit &editor = *window.widgets().webPage;
-    TagController &tags = *window.tags();
+    TagController &tags = program.tags();
     editor.setEnabled(true);
     editor.setText(makePage(qint64(megabytes) * 1024 * 1024));
     QApplication::processEvents();
@@ -81,7 +82,7 @@ int main(int argc, char **argv) {
         withRefresh.push_back(timeOnce([&] { tags.insertSelected("<B>"); }));
         editor.undoEdit();
         QApplication::processEvents();
-        refresh.push_back(timeOnce([&] { window.preview()->updateWebView(); }));
+        refresh.push_back(timeOnce([&] { program.preview().updateWebView(); }));
         QApplication::processEvents();
         selectNearEnd(5, 5);
         lamps.push_back(timeOnce([&] { tags.webPageClick(); }));

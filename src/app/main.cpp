@@ -6,7 +6,7 @@
 
 #include "app/programdir.h"
 #include "app/ui/aboutbox.h"
-#include "app/ui/mainwindow.h"
+#include "app/program/program.h"
 #include "app/ui/qtuserinteraction.h"
 #include "preview/viewerengine.h"
 #include "settings/settings.h"
@@ -64,7 +64,8 @@ int main(int argc, char *argv[]) {
     Settings settings;
     SettingsStore store;
 
-    MainWindow window(Workbench{settings, store, ui, programDir});
+    Program program(Workbench{settings, store, ui, programDir});
+    MainWindow &window = program.window();
     ui.setParentWindow(&window);
     ui.setTipBook(&window.tips());
     window.runCreationStep();

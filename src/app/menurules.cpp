@@ -49,3 +49,7 @@ BrowserEntry browserEntry(const QString &browserProgram, bool documentOpen) {
     b.caption = QStringLiteral("View page in ") + QFileInfo(program).fileName();
     return b;
 }
+
+QString formCaption(const QString &name) {
+    return QStringLiteral("Quilmead - ") + name.toUpper();
+}

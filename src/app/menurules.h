@@ -44,6 +44,9 @@ struct PreviewPopupEnabling {
 };
 PreviewPopupEnabling previewPopupEnabling(const UiState &state);
 
+// The window caption for a document: "Quilmead - " and the name in upper case.
+QString formCaption(const QString &name);
+
 // The Page menu's entry for an external browser: hidden when no program is
 // set, else "View page in " and the program's file name.
 struct BrowserEntry {

@@ -38,3 +38,10 @@ QString colorToStoreText(const QColor &color) {
     const qlonglong value = color.red() | (color.green() << 8) | (color.blue() << 16);
     return QString::number(value);
 }
+
+QColor storedColor(const QString &text, const QColor &fallback) {
+    if (text.isEmpty())
+        return fallback;
+    const QColor c = colorFromStoreText(text);
+    return c.isValid() ? c : fallback;
+}

@@ -22,3 +22,6 @@ bool hexToColor(const QString &text, QColor &color);
 // colour.
 QColor colorFromStoreText(const QString &text);
 QString colorToStoreText(const QColor &color);
+
+// A stored colour, or `fallback` when none is stored or it cannot be read.
+QColor storedColor(const QString &text, const QColor &fallback);

@@ -2,7 +2,8 @@
 // an empty settings store and a fresh program folder.
 
 #include "app/ui/filelistpanel.h"
-#include "app/ui/mainwindow.h"
+#include "app/program/program.h"
+#include "editor/area/editorarea.h"
 #include "app/ui/percentsplitter.h"
 #include "editor/tledit.h"
 #include "preview/htmlviewer.h"
@@ -31,12 +32,14 @@ struct Fixture {
     Settings settings;
     std::unique_ptr<SettingsStore> store;
     ScriptedUserInteraction ui;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
 
     Fixture() { store = std::make_unique<SettingsStore>(dir.file("store.ini")); }
     QString programDir() const { return dir.path(); }
     MainWindow &start(bool show = true) {
-        window = std::make_unique<MainWindow>(Workbench{settings, *store, ui, programDir()});
+        program = std::make_unique<Program>(Workbench{settings, *store, ui, programDir()});
+        window = &program->window();
         window->runCreationStep();
         if (show) {
             window->show();
@@ -223,9 +226,13 @@ private slots:
     }
 
     void cancelledCloseKeepsRunningAndWritesNothing() {
+        // Declared before the window, so that it outlives it.
+        struct Veto : Area {
+            bool queryClose() override { return false; }
+        } veto;
         Fixture f;
         MainWindow &w = f.start();
-        w.hooks().closeAllPages = [] { return false; };
+        w.addArea(&veto);
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QVERIFY(!QFileInfo::exists(f.dir.file("project.dat")));
@@ -403,7 +410,7 @@ private slots:
         QCOMPARE(w.widgets().headerSections[2]->text(), QString("Save page"));
         w.widgets().webPage->setText("line one\nline two");
         w.widgets().webPage->setCursorPosition(1, 4);
-        w.getLocation();
+        f.program->editing().getLocation();
         QCOMPARE(w.widgets().statusPanels[0]->text(), QString("2:4"));
     }
 

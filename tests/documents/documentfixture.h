@@ -1,42 +1,50 @@
 #pragma once
 
-// A real main window on a temporary program folder, with a scripted user and
-// a settings store of its own, for the tests of the open documents.
+// The open documents on their own: the window's widgets and menus with a
+// scripted shell (AreaRig), the editing commands, and the document area
+// with a counting preview and a tag insertion that writes into the editor.
 
-#include "app/ui/mainwindow.h"
+#include "arearig.h"
 #include "documents/ui/documentcontroller.h"
+#include "editor/area/editorarea.h"
 #include "editor/tledit.h"
-#include "scripteduserinteraction.h"
-#include "settings/settings.h"
-#include "settings/settingsstore.h"
-#include "testfolder.h"
+#include "fakeareas.h"
 
 #include <memory>
 
-struct DocumentFixture {
-    TestFolder program; // the program folder
-    TestFolder work;    // the user's pages
-    Settings settings;
-    std::unique_ptr<SettingsStore> store;
-    ScriptedUserInteraction ui;
-    std::unique_ptr<MainWindow> window;
+struct DocumentFixture : AreaRig {
+    TestFolder work; // the user's pages
+    FakePreviewPane preview;
+    FakeTagInserter tags{w.webPage};
+    std::unique_ptr<EditorArea> editing;
+    std::unique_ptr<DocumentController> documents;
 
     DocumentFixture() {
-        store = std::make_unique<SettingsStore>(program.file("store.ini"));
-        window = std::make_unique<MainWindow>(Workbench{settings, *store, ui, program.path()});
-        window->runCreationStep();
-        window->show();
-        window->runFirstShow();
+        ToolButtons &b = w.buttons;
+        editing = std::make_unique<EditorArea>(
+            shell, EditorWidgets{w.webPage, w.spareEditor, w.htmlSplit, b.cut, b.copy, b.paste},
+            a);
+        documents = std::make_unique<DocumentController>(
+            shell, preview,
+            DocumentWidgets{w.webPage, w.spareEditor, w.webPageTabs, w.powerBook, w.mainSplitter,
+                            w.outline, b.newPage, b.open, b.save, b.close, b.print},
+            a);
+        documents->setTagInserter(&tags);
+        shell.addArea(editing.get());
+        shell.addArea(documents.get());
+        shell.updateMenuStates();
         // Helper tips are tested where they matter.
         for (bool *flag :
              {&settings.newFile, &settings.savingToDefault, &settings.internalClipboard})
             *flag = false;
-        ui.clear();
+    }
+    ~DocumentFixture() {
+        documents.reset();
+        editing.reset();
     }
 
-    DocumentController &docs() { return *window->documents(); }
-    MainWidgets &w() { return window->widgets(); }
-    TLEdit &editor() { return *window->widgets().webPage; }
+    DocumentController &docs() { return *documents; }
+    TLEdit &editor() { return *w.webPage; }
     // Writes a page into the work folder and returns its full path.
     QString page(const QString &name, const QByteArray &bytes) { return work.write(name, bytes); }
 };

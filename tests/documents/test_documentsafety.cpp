@@ -30,7 +30,7 @@ private slots:
         QVERIFY(f.docs().loadFile(a, false));
         // Parked and brought back before saving.
         f.docs().loadFile(b, false);
-        f.w().webPageTabs->setCurrentIndex(0);
+        f.w.webPageTabs->setCurrentIndex(0);
         QVERIFY(!f.editor().modified());
         QVERIFY(f.docs().save());
         QCOMPARE(TestFolder::read(a), bytes);
@@ -54,14 +54,14 @@ private slots:
         f.editor().selectAllText();
         f.editor().replaceSel("unsaved edits");
         f.docs().loadFile(f.page("b.htm", "b"), false);
-        f.w().webPageTabs->setCurrentIndex(0);
+        f.w.webPageTabs->setCurrentIndex(0);
         QCOMPARE(f.editor().text(), QString("unsaved edits"));
         QVERIFY(f.editor().modified());
         QCOMPARE(f.ui.asked().size(), 0);
         // The backup on the tab strip says it failed instead of claiming success.
         f.docs().backupCurrentText();
         QVERIFY(
-            f.w().statusPanels[2]->text().startsWith("The backup of the File could not be saved"));
+            f.w.statusPanels[2]->text().startsWith("The backup of the File could not be saved"));
     }
 
     void parkingFileFollowsEveryEdit() {
@@ -69,7 +69,7 @@ private slots:
         const QString a = f.page("a.htm", "v0");
         f.docs().loadFile(a, false);
         f.docs().loadFile(f.page("b.htm", "b"), false);
-        QTabBar *tabs = f.w().webPageTabs;
+        QTabBar *tabs = f.w.webPageTabs;
         tabs->setCurrentIndex(0);
         f.editor().appendText(" v1");
         tabs->setCurrentIndex(1);
@@ -120,7 +120,7 @@ private slots:
             QCOMPARE(TestFolder::read(a + "_"), QByteArray("crash text"));
         // The backup's text is not in the file yet.
         QCOMPARE(f.editor().modified(), answer == Msg::ResultYes);
-        QCOMPARE(f.w().buttons.save->isEnabled(), answer == Msg::ResultYes);
+        QCOMPARE(f.w.buttons.save->isEnabled(), answer == Msg::ResultYes);
     }
 
     void backupIdenticalToTheFileIsNotAskedAbout() {
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(f.ui.asked().size(), 1);
         QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Error));
         QVERIFY(f.ui.asked().at(0).text.contains("too large"));
-        QVERIFY(!f.window->documentOpen());
+        QVERIFY(!f.docs().isOpen());
         // A folder is no document either.
         f.ui.clear();
         QDir().mkpath(f.work.file("folder.htm"));
@@ -169,12 +169,12 @@ private slots:
         const QString a = f.page("a.htm", "text");
         f.docs().loadFile(a, false);
         f.editor().appendText(" more");
-        QTest::mouseRelease(f.w().webPageTabs, Qt::LeftButton, {},
-                            f.w().webPageTabs->tabRect(0).center());
+        QTest::mouseRelease(f.w.webPageTabs, Qt::LeftButton, {},
+                            f.w.webPageTabs->tabRect(0).center());
         QCOMPARE(TestFolder::read(a + "_"), QByteArray("text more"));
         QCOMPARE(TestFolder::read(f.work.file("quilview.htm")), QByteArray("text more"));
         QCOMPARE(TestFolder::read(a), QByteArray("text"));
-        QCOMPARE(f.w().statusPanels[2]->text(),
+        QCOMPARE(f.w.statusPanels[2]->text(),
                  QString("A backup of the File has been saved with a '_' character appended."));
     }
 

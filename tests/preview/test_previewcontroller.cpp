@@ -1,10 +1,10 @@
-// The preview pane of a real main window on the real browser engine: refresh
+// The preview pane (with the window's widgets) on the real browser engine: refresh
 // from the editor, frame sets, links, history, forms, inline images, the
 // pop-up commands and external browsers.
 
-#include "app/ui/mainwindow.h"
+#include "arearig.h"
+#include "fakeareas.h"
 #include "app/ui/percentsplitter.h"
-#include "documents/ui/documentcontroller.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewcontroller.h"
 #include "preview/controller/previewfinddialog.h"
@@ -13,7 +13,6 @@
 #include "preview/viewerengine.h"
 #include "scripteduserinteraction.h"
 #include "settings/settings.h"
-#include "settings/settingsstore.h"
 #include "testfolder.h"
 #include "viewertesting.h"
 
@@ -23,7 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -40,43 +39,43 @@ const char *const linkPage =
     "<P><A id=next HREF=\"next.htm\">Next</A> <A id=pic HREF=\"images/pic.gif\">Picture</A></P>\r\n"
     "</BODY></HTML>\r\n";
 
-struct Fixture {
-    TestFolder programDir;
+struct Fixture : AreaRig {
     TestFolder docDir;
-    Settings settings;
-    std::unique_ptr<SettingsStore> store;
-    ScriptedUserInteraction ui;
-    std::unique_ptr<MainWindow> window;
+    FakeActiveDocument document{*w.webPage};
+    std::unique_ptr<PreviewController> controller;
 
     Fixture() {
-        {
-            // No tip of the day when the window first becomes active.
-            QSettings raw(programDir.file("store.ini"), QSettings::IniFormat);
-            raw.setValue("Helpers/ShowTipOfTheDay", 0);
-        }
-        store = std::make_unique<SettingsStore>(programDir.file("store.ini"));
-        window = std::make_unique<MainWindow>(Workbench{settings, *store, ui, programDir.path()});
-        window->runCreationStep();
-        window->resize(900, 700);
-        window->show();
-        window->runFirstShow();
+        ToolButtons &b = w.buttons;
+        controller = std::make_unique<PreviewController>(
+            shell,
+            PreviewWidgets{w.webPage, w.htmlSplit, w.htmlFull, w.htmlFrames, w.splitScreen,
+                           w.toolsPanel, b.refresh, b.back, b.forward, b.browser},
+            a);
+        controller->setActiveDocument(&document);
+        shell.addArea(controller.get());
+        shell.applySettings();
+        w.htmlSplit->setHistoryMaxCount(10);
+        w.htmlFull->setHistoryMaxCount(10);
         docDir.write("next.htm", "<title>Next</title><p>The next page</p>");
     }
-    ~Fixture() { QDir::setCurrent(QDir::tempPath()); }
+    ~Fixture() {
+        controller.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
 
-    MainWidgets &w() { return window->widgets(); }
-    MainActions &a() { return window->actions(); }
-    PreviewController &preview() { return *window->preview(); }
-    HtmlViewer &split() { return *w().htmlSplit; }
+    PreviewController &preview() { return *controller; }
+    HtmlViewer &split() { return *w.htmlSplit; }
 
     // A document as the documents area leaves it: in the editor, its folder
     // the working directory.
     QString open(const QString &name, const QByteArray &html) {
         const QString path = docDir.write(name, html);
         QDir::setCurrent(docDir.path());
-        w().webPage->setEnabled(true);
-        w().webPage->loadFromFile(path);
-        w().buttons.refresh->setEnabled(true);
+        document.file = path;
+        document.dir = docDir.path();
+        w.webPage->setEnabled(true);
+        w.webPage->loadFromFile(path);
+        shell.updateMenuStates();
         return path;
     }
 
@@ -126,18 +125,18 @@ private slots:
         QString page = "<P>Top</P><IMG id=img SRC=\"dot.png\" WIDTH=20 HEIGHT=10><DIV "
                        "STYLE=\"height:4000px\"></DIV>";
         f.open("page.htm", page.toUtf8());
-        QVERIFY(f.refreshed(f.split(), [&] { f.a().refreshHtml->trigger(); }));
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
         QTRY_COMPARE_WITH_TIMEOUT(
             runScript(f.split(), "document.getElementById('img').naturalWidth").toInt(), 20, 5000);
 
         f.split().setPosition(500);
         QTRY_COMPARE_WITH_TIMEOUT(f.split().position(), 500, 5000);
-        f.w().webPage->setText(page + "<P>More</P>");
-        QVERIFY(f.refreshed(f.split(), [&] { f.w().buttons.refresh->click(); }));
+        f.w.webPage->setText(page + "<P>More</P>");
+        QVERIFY(f.refreshed(f.split(), [&] { f.w.buttons.refresh->click(); }));
         QVERIFY(f.rendered(f.split()).contains("More"));
         QCOMPARE(f.split().position(), 500);
         // The tool panel is usable again and the hourglass gone.
-        QVERIFY(f.w().toolsPanel->isEnabled());
+        QVERIFY(f.w.toolsPanel->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -157,7 +156,7 @@ private slots:
         QFETCH(bool, frames);
         Fixture f;
         f.open("page.htm", text.toUtf8());
-        f.w().webPage->setMatchCase(matchCase);
+        f.w.webPage->setMatchCase(matchCase);
         f.preview().updateWebView();
         QCOMPARE(f.preview().framePreviewShown(), frames);
         QCOMPARE(QFile::exists(f.docDir.file("quilview.htm")), frames);
@@ -170,19 +169,19 @@ private slots:
                                   "<FRAMESET COLS=\"50%,*\"><FRAME SRC=\"left.htm\">"
                                   "<FRAME SRC=\"next.htm\"></FRAMESET></HTML>\r\n";
         f.open("frames.htm", frames);
-        TLEdit &editor = *f.w().webPage;
+        TLEdit &editor = *f.w.webPage;
         // Where the user is and what Find Next looks for stay as they were.
         editor.setSelection(1, 6, 1, 10);
         editor.setSearchText("HEAD");
         QSignalSpy selection(&editor, &QsciScintilla::selectionChanged);
 
-        QSignalSpy framesLoaded(f.w().htmlFrames, &HtmlViewer::loadFinished);
-        f.a().refreshHtml->trigger();
-        QCOMPARE(f.w().splitScreen->barPercent(1), f.w().splitScreen->barPercent(0) + 1);
+        QSignalSpy framesLoaded(f.w.htmlFrames, &HtmlViewer::loadFinished);
+        f.a.refreshHtml->trigger();
+        QCOMPARE(f.w.splitScreen->barPercent(1), f.w.splitScreen->barPercent(0) + 1);
         QCOMPARE(TestFolder::read(f.docDir.file("quilview.htm")), frames);
         QTRY_VERIFY_WITH_TIMEOUT(!framesLoaded.isEmpty(), 15000);
-        QCOMPARE(f.w().htmlFrames->documentTitle(), QStringLiteral("Frames"));
-        QTRY_VERIFY_WITH_TIMEOUT(f.rendered(*f.w().htmlFrames).contains("Left frame"), 5000);
+        QCOMPARE(f.w.htmlFrames->documentTitle(), QStringLiteral("Frames"));
+        QTRY_VERIFY_WITH_TIMEOUT(f.rendered(*f.w.htmlFrames).contains("Left frame"), 5000);
         int line = 0, index = 0, endLine = 0, endIndex = 0;
         editor.getSelection(&line, &index, &endLine, &endIndex);
         QCOMPARE(QList<int>({line, index, endLine, endIndex}), QList<int>({1, 6, 1, 10}));
@@ -192,8 +191,8 @@ private slots:
 
         // Without the frame set the split preview comes back.
         editor.setText("<P>No frames</P>");
-        QVERIFY(f.refreshed(f.split(), [&] { f.a().refreshHtml->trigger(); }));
-        QCOMPARE(f.w().splitScreen->barPercent(1), 100);
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
+        QCOMPARE(f.w.splitScreen->barPercent(1), 100);
         QVERIFY(f.rendered(f.split()).contains("No frames"));
     }
 
@@ -202,11 +201,11 @@ private slots:
         f.open("frames.htm", "<frameset cols=\"50%,*\"><frame src=\"next.htm\"></frameset>");
         // A folder (not a file) in the way of the frame preview's file.
         QVERIFY(QDir(f.docDir.path()).mkdir("quilview.htm"));
-        QSignalSpy framesLoaded(f.w().htmlFrames, &HtmlViewer::loadFinished);
+        QSignalSpy framesLoaded(f.w.htmlFrames, &HtmlViewer::loadFinished);
         f.preview().updateWebView();
         QVERIFY(f.preview().framePreviewShown());
         QTRY_VERIFY_WITH_TIMEOUT(!framesLoaded.isEmpty(), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(f.rendered(*f.w().htmlFrames).contains("The next page"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.rendered(*f.w.htmlFrames).contains("The next page"), 5000);
         QCOMPARE(f.ui.unexpected(), 0);
     }
 
@@ -214,11 +213,13 @@ private slots:
         Fixture f;
         const QString path = f.docDir.write(
             "frames.htm", "<frameset cols=\"50%,*\"><frame src=\"next.htm\"></frameset>");
-        if (!f.window->documents()->loadFile(path, false))
-            QSKIP("documents cannot be opened yet");
+        f.document.file = path;
+        f.document.dir = f.docDir.path();
+        f.w.webPage->setEnabled(true);
+        f.w.webPage->loadFromFile(path);
         f.ui.clear();
         QVERIFY(QDir(f.docDir.path()).removeRecursively());
-        QSignalSpy framesLoaded(f.w().htmlFrames, &HtmlViewer::loadFinished);
+        QSignalSpy framesLoaded(f.w.htmlFrames, &HtmlViewer::loadFinished);
         QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
         QCOMPARE(f.ui.messageTexts(), QStringList{"Error changing default directory."});
         QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Error));
@@ -232,12 +233,12 @@ private slots:
         f.open("page.htm", "<P>Start</P>");
         QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
         QSignalSpy refreshes(&f.preview(), &PreviewController::viewerRefreshed);
-        f.w().webPage->setCursorPosition(0, 8);
-        QTest::keyClicks(f.w().webPage, " typed");
+        f.w.webPage->setCursorPosition(0, 8);
+        QTest::keyClicks(f.w.webPage, " typed");
         QTest::qWait(600);
         QVERIFY(refreshes.isEmpty());
         QVERIFY(!f.rendered(f.split()).contains("typed"));
-        QVERIFY(f.refreshed(f.split(), [&] { f.a().refreshHtml->trigger(); }));
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
         QVERIFY(f.rendered(f.split()).contains("Start typed"));
     }
 
@@ -252,9 +253,9 @@ private slots:
         QVERIFY(f.refreshed(f.split(), [] {}));
 
         QSignalSpy refreshes(&f.preview(), &PreviewController::viewerRefreshed);
-        f.w().webPage->setCursorPosition(0, 13);
+        f.w.webPage->setCursorPosition(0, 13);
         for (QChar c : QStringLiteral(" quick typing")) {
-            QTest::keyClick(f.w().webPage, c.toLatin1());
+            QTest::keyClick(f.w.webPage, c.toLatin1());
             QTest::qWait(15);
         }
         // The last change reaches the preview, in far fewer renders than keys.
@@ -270,7 +271,7 @@ private slots:
         f.open("page.htm", "<P>First</P>");
         f.preview().updateWebView();
         QTRY_VERIFY_WITH_TIMEOUT(f.split().isBusy(), 5000);
-        f.w().webPage->setText("<P>Second</P>");
+        f.w.webPage->setText("<P>Second</P>");
         f.preview().updateWebView();
         QTRY_VERIFY_WITH_TIMEOUT(f.rendered(f.split()).contains("Second"), 15000);
     }
@@ -282,8 +283,8 @@ private slots:
 
         runScript(f.split(), "document.getElementById('next').dispatchEvent("
                              "new MouseEvent('mouseover', {bubbles: true}))");
-        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusPanels[2]->text(), QStringLiteral("next.htm"), 5000);
-        QCOMPARE(f.w().headerSections[3]->text(), QStringLiteral("next.htm"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.w.statusPanels[2]->text(), QStringLiteral("next.htm"), 5000);
+        QCOMPARE(f.w.headerSections[3]->text(), QStringLiteral("next.htm"));
 
         // A picture link goes to the image box; the preview stays put.
         QSignalSpy pictures(&f.preview(), &PreviewController::pictureLinkChosen);
@@ -298,42 +299,42 @@ private slots:
         // Another link is followed by the viewer alone.
         QVERIFY(loadAndWait(f.split(), [&] { f.click("next"); }));
         QCOMPARE(f.split().documentTitle(), QStringLiteral("Next"));
-        QCOMPARE(f.w().webPage->text(), QString::fromLatin1(linkPage));
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Next"));
+        QCOMPARE(f.w.webPage->text(), QString::fromLatin1(linkPage));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Next"));
     }
 
     void historyButtonsMenuAndBackToTheEditorText() {
         Fixture f;
         f.open("home.htm", linkPage);
         QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
-        QVERIFY(!f.a().historyMenu->menuAction()->isVisible());
+        QVERIFY(!f.a.historyMenu->menuAction()->isVisible());
         QVERIFY(loadAndWait(f.split(), [&] { f.click("next"); }));
 
-        MainActions &a = f.a();
+        MainActions &a = f.a;
         const QString next = f.docDir.file("next.htm");
         QVERIFY(a.historyMenu->menuAction()->isVisible());
         QVERIFY(a.historyItems[0]->isVisible());
         QCOMPARE(a.historyItems[0]->text(), next);
         QVERIFY(a.historyItems[0]->isChecked());
         QVERIFY(!a.historyItems[1]->isVisible());
-        QVERIFY(f.w().buttons.back->isEnabled());
-        QVERIFY(!f.w().buttons.forward->isEnabled());
+        QVERIFY(f.w.buttons.back->isEnabled());
+        QVERIFY(!f.w.buttons.forward->isEnabled());
 
         // Back from the oldest entry shows the editor's text again.
-        QVERIFY(f.refreshed(f.split(), [&] { f.w().buttons.back->click(); }));
+        QVERIFY(f.refreshed(f.split(), [&] { f.w.buttons.back->click(); }));
         QCOMPARE(f.split().documentTitle(), QStringLiteral("Home"));
         QCOMPARE(f.split().historyIndex(), 1);
-        QVERIFY(!f.w().buttons.back->isEnabled());
-        QVERIFY(f.w().buttons.forward->isEnabled());
+        QVERIFY(!f.w.buttons.back->isEnabled());
+        QVERIFY(f.w.buttons.forward->isEnabled());
         QVERIFY(!a.historyItems[0]->isChecked());
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Home"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Home"));
 
-        QVERIFY(loadAndWait(f.split(), [&] { f.w().buttons.forward->click(); }));
+        QVERIFY(loadAndWait(f.split(), [&] { f.w.buttons.forward->click(); }));
         QCOMPARE(f.split().documentTitle(), QStringLiteral("Next"));
         QCOMPARE(f.split().historyIndex(), 0);
 
         // A history item sets the index of both previews.
-        QVERIFY(f.refreshed(f.split(), [&] { f.w().buttons.back->click(); }));
+        QVERIFY(f.refreshed(f.split(), [&] { f.w.buttons.back->click(); }));
         QVERIFY(loadAndWait(f.split(), [&] { a.historyItems[0]->trigger(); }));
         QCOMPARE(f.split().historyIndex(), 0);
         QCOMPARE(f.split().documentTitle(), QStringLiteral("Next"));
@@ -361,29 +362,29 @@ private slots:
 
     void inlineImagesToggle() {
         Fixture f;
-        QAction *images = f.a().viewInlineImages;
+        QAction *images = f.a.viewInlineImages;
         QVERIFY(images->isChecked());
         f.open("page.htm", "<P>Text</P>");
-        f.window->updateMenuStates();
+        f.shell.updateMenuStates();
         f.ui.answerHelper(false);
         images->trigger();
         QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::Helper), 1);
         QCOMPARE(f.ui.asked().last().caption, QStringLiteral("Toggling Image View"));
         QVERIFY(!images->isChecked());
         QVERIFY(!f.split().viewImages());
-        QVERIFY(!f.w().htmlFull->viewImages());
+        QVERIFY(!f.w.htmlFull->viewImages());
         QVERIFY(!f.settings.showImages);
         images->trigger();
         QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::Helper), 1);
-        QVERIFY(f.split().viewImages() && f.w().htmlFull->viewImages() && f.settings.showImages);
+        QVERIFY(f.split().viewImages() && f.w.htmlFull->viewImages() && f.settings.showImages);
     }
 
     void popupCommandsScrollCopyAndFind() {
         Fixture f;
         f.open("page.htm", "<P>Alpha Beta</P><DIV STYLE=\"height:4000px\"></DIV><P>Omega</P>");
         QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
-        f.window->updateMenuStates();
-        MainActions &a = f.a();
+        f.shell.updateMenuStates();
+        MainActions &a = f.a;
         QVERIFY(a.previewTop->isEnabled() && a.previewBottom->isEnabled() &&
                 a.previewFind->isEnabled());
         QVERIFY(!a.previewSearchSource->isEnabled());
@@ -399,7 +400,7 @@ private slots:
         f.split().selectAll();
         QTRY_VERIFY_WITH_TIMEOUT(f.split().selectionLength() > 0, 5000);
         QGuiApplication::clipboard()->clear();
-        f.window->updateMenuStates();
+        f.shell.updateMenuStates();
         a.previewCopy->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains("Alpha Beta"), 5000);
 
@@ -422,8 +423,8 @@ private slots:
     void externalBrowser() {
         QFETCH(bool, prefix);
         Fixture f;
-        const QString record = f.programDir.file("browser.txt");
-        const QString script = f.programDir.write(
+        const QString record = f.program.file("browser.txt");
+        const QString script = f.program.write(
             "browser.sh",
             QStringLiteral("#!/bin/sh\necho \"$1\" > '%1.tmp'\npwd >> '%1.tmp'\nmv '%1.tmp' '%1'\n")
                 .arg(record)
@@ -432,8 +433,8 @@ private slots:
         f.settings.browser1 = script;
         f.settings.browser1Prefix = prefix;
         f.open("page.htm", "<P>For the browser</P>");
-        f.window->updateMenuStates();
-        f.a().browser1->trigger();
+        f.shell.updateMenuStates();
+        f.a.browser1->trigger();
 
         QCOMPARE(f.ui.count(ScriptedUserInteraction::Type::Helper), 1);
         QCOMPARE(f.ui.asked().first().type, ScriptedUserInteraction::Type::Helper);
@@ -451,7 +452,7 @@ private slots:
         Fixture f;
         f.open("page.htm", "<P>Page</P>");
         f.preview().launchBrowser(QString(), false);
-        f.preview().launchBrowser(f.programDir.file("no-such-browser"), true);
+        f.preview().launchBrowser(f.program.file("no-such-browser"), true);
         QCOMPARE(f.ui.messageTexts(),
                  QStringList({"No default browser has been selected!",
                               "Error launching external browser!  Please verify browser location "
@@ -470,25 +471,55 @@ private slots:
         QCOMPARE(f.ui.messageTexts(),
                  QStringList{"An error occured while parsing a comment in your HTML document!"});
         QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Warning));
-        QVERIFY(f.w().toolsPanel->isEnabled());
+        QVERIFY(f.w.toolsPanel->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
         // The program goes on: the next render works.
         f.preview().setViewerLoader([](HtmlViewer &viewer, const QString &html,
                                        const QString &dir) { viewer.loadFromString(html, dir); });
-        QVERIFY(f.refreshed(f.split(), [&] { f.a().refreshHtml->trigger(); }));
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
     }
 
     void fullScreenRendersIntoTheFullPreview() {
         Fixture f;
         f.open("page.htm", "<P>Whole screen</P>");
-        QVERIFY(f.refreshed(*f.w().htmlFull, [&] { f.window->setFullScreen(true); }));
-        QVERIFY(f.rendered(*f.w().htmlFull).contains("Whole screen"));
-        f.w().webPage->setText("<P>Changed meanwhile</P>");
+        QVERIFY(f.refreshed(*f.w.htmlFull, [&] {
+            f.shell.fullScreen = true;
+            f.w.htmlFull->show();
+            f.preview().fullScreenChanged(true);
+        }));
+        QVERIFY(f.rendered(*f.w.htmlFull).contains("Whole screen"));
+        f.w.webPage->setText("<P>Changed meanwhile</P>");
         QSignalSpy splitLoads(&f.split(), &HtmlViewer::loadFinished);
-        QVERIFY(f.refreshed(*f.w().htmlFull, [&] { f.preview().updateWebView(); }));
-        QVERIFY(f.rendered(*f.w().htmlFull).contains("Changed meanwhile"));
-        QCOMPARE(f.w().htmlFull->position(), 0);
+        QVERIFY(f.refreshed(*f.w.htmlFull, [&] { f.preview().updateWebView(); }));
+        QVERIFY(f.rendered(*f.w.htmlFull).contains("Changed meanwhile"));
+        QCOMPARE(f.w.htmlFull->position(), 0);
         QVERIFY(splitLoads.isEmpty());
+    }
+
+    void printPageWritesTheRenderedPage() {
+        Fixture f;
+        f.open("page.htm", "<P>printed</P>");
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        QPrinter printer;
+        const QString pdf = f.docDir.file("graphic.pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        bool done = false, ok = false;
+        f.preview().printPage(printer, [&](bool success) {
+            done = true;
+            ok = success;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 30000);
+        QVERIFY(ok);
+        QVERIFY(TestFolder::read(pdf).startsWith("%PDF"));
+    }
+
+    void renderedTextIsWhatAReaderSees() {
+        Fixture f;
+        f.open("page.htm", "<HTML><HEAD><TITLE>T</TITLE></HEAD><BODY><P>One <B>two</B></P></BODY>");
+        QString text;
+        QVERIFY(f.preview().renderedText(text));
+        QCOMPARE(text.trimmed(), QString("One two"));
     }
 
     void clearingEmptiesThePreviews() {
@@ -500,7 +531,7 @@ private slots:
         QVERIFY(!f.preview().framePreviewShown());
         QTRY_COMPARE_WITH_TIMEOUT(f.rendered(f.split()).trimmed(), QString(), 10000);
         // An empty text renders as an empty page.
-        f.w().webPage->setText(QString());
+        f.w.webPage->setText(QString());
         QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
         QCOMPARE(f.rendered(f.split()).trimmed(), QString());
     }

@@ -1,15 +1,14 @@
 #pragma once
 
-// A real main window, offscreen, with a scripted user interaction, a settings
-// store in a temporary folder and a page "open" in the document editor.
+// Tag editing on its own: the window's widgets and menus (AreaRig), a
+// document open in the document editor, and the tag area with a counting
+// preview (or, where rendering matters, the real preview pane).
 
-#include "app/ui/mainwindow.h"
+#include "arearig.h"
 #include "editor/tledit.h"
-#include "scripteduserinteraction.h"
-#include "settings/settings.h"
-#include "settings/settingsstore.h"
+#include "fakeareas.h"
+#include "preview/controller/previewcontroller.h"
 #include "tags/ui/tagcontroller.h"
-#include "testfolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,45 +16,46 @@
 #include <QtTest>
 #include <memory>
 
-struct TagFixture {
-    TestFolder dir;
-    Settings settings;
-    std::unique_ptr<SettingsStore> store;
-    ScriptedUserInteraction ui;
-    std::unique_ptr<MainWindow> window;
+struct TagFixture : AreaRig {
+    FakeActiveDocument document{*w.webPage};
+    FakePreviewPane fakePreview;
+    std::unique_ptr<PreviewController> realPreview;
+    std::unique_ptr<TagController> controller;
 
-    explicit TagFixture(bool show = true) {
-        store = std::make_unique<SettingsStore>(dir.file("store.ini"));
-        window = std::make_unique<MainWindow>(Workbench{settings, *store, ui, dir.path()});
-        window->runCreationStep();
-        if (show) {
-            window->show();
-            window->runFirstShow();
+    explicit TagFixture(bool show = true, bool renderForReal = false) : AreaRig(show) {
+        PreviewPane *preview = &fakePreview;
+        if (renderForReal) {
+            ToolButtons &b = w.buttons;
+            realPreview = std::make_unique<PreviewController>(
+                shell,
+                PreviewWidgets{w.webPage, w.htmlSplit, w.htmlFull, w.htmlFrames, w.splitScreen,
+                               w.toolsPanel, b.refresh, b.back, b.forward, b.browser},
+                a);
+            realPreview->setActiveDocument(&document);
+            preview = realPreview.get();
         }
+        controller = std::make_unique<TagController>(
+            shell, document, *preview,
+            TagWidgets{w.inATagLight, w.inABodyLight, w.powerBook, w.toolPages}, a);
+        shell.addArea(controller.get());
         // As if a document were open.
-        editor().setEnabled(true);
-        window->widgets().powerBook->setEnabled(true);
+        openDocument();
+        document.dir = program.path();
     }
 
     ~TagFixture() {
-        // Tear the window down with nothing focused, so that no focus change
-        // reaches its controllers while its widgets are being deleted.
         if (QWidget *focus = QApplication::focusWidget())
             focus->clearFocus();
-        window.reset();
+        controller.reset();
+        realPreview.reset();
     }
 
-    MainWindow &w() { return *window; }
-    TLEdit &editor() { return *window->widgets().webPage; }
-    TagController &tags() { return *window->tags(); }
-    QToolButton *saveButton() { return window->widgets().buttons.save; }
+    TLEdit &editor() { return *w.webPage; }
+    TagController &tags() { return *controller; }
+    // Whether an operation told the document that the text changed (which
+    // makes Save usable).
+    bool changed() const { return document.changes > 0; }
 
-    template <typename T> T *find(const QString &name) {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qFatal("no child %s", qPrintable(name));
-        return child;
-    }
     QAction *action(const QString &name) { return find<QAction>(name); }
 
     // Sets the text and the selection: anchor (line, column) and caret.
@@ -64,7 +64,7 @@ struct TagFixture {
         editor().setText(text);
         select(anchorLine, anchorPos, caretLine < 0 ? anchorLine : caretLine,
                caretPos < 0 ? anchorPos : caretPos);
-        saveButton()->setEnabled(false);
+        document.changes = 0;
     }
     void select(int anchorLine, int anchorPos, int caretLine, int caretPos) {
         TLEdit &e = editor();

@@ -54,8 +54,8 @@ class TestAwareness : public QObject {
     Q_OBJECT
     std::unique_ptr<TagFixture> f;
 
-    QColor tagLamp() { return f->w().widgets().inATagLight->color(); }
-    QColor bodyLamp() { return f->w().widgets().inABodyLight->color(); }
+    QColor tagLamp() { return f->w.inATagLight->color(); }
+    QColor bodyLamp() { return f->w.inABodyLight->color(); }
 
 private slots:
     void init() { f = std::make_unique<TagFixture>(); }
@@ -128,7 +128,7 @@ private slots:
 
         f->ui.clear();
         f->settings.useEws = false;
-        f->w().widgets().inABodyLight->setColor(kRed);
+        f->w.inABodyLight->setColor(kRed);
         emit f->editor().clicked();
         QCOMPARE(f->ui.asked().size(), 0);
         QCOMPARE(bodyLamp(), kRed); // lamps keep their colours
@@ -169,7 +169,7 @@ private slots:
         f->editor().readSelection();
         QCOMPARE(f->editor().endLine, 2);
         QCOMPARE(f->editor().endPos, 3);
-        QVERIFY(f->saveButton()->isEnabled());
+        QVERIFY(f->changed());
         // Values that are not empty stay.
         f->setText("<FONT COLOR=\"#FF0000\" BGCOLOR=\"x\">");
         f->ui.answerMessage(Msg::ResultYes);
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(f->ui.count(ScriptedUserInteraction::Type::Color), 1);
         QCOMPARE(f->ui.asked().at(0).text, preset);
         QCOMPARE(f->editor().text(), "<X " + result + ">");
-        QVERIFY(f->saveButton()->isEnabled());
+        QVERIFY(f->changed());
     }
 
     void colourValueRemembered() {
@@ -350,8 +350,9 @@ private slots:
 
     void pictureAttributes() {
         TestFolder pictures;
-        const QString page = f->dir.path() + "site/";
+        const QString page = f->program.path() + "site/";
         QVERIFY(QDir().mkpath(page));
+        f->document.dir = page;
         const QString old = QDir::currentPath();
         QVERIFY(QDir::setCurrent(page));
         const QString source = pictures.write("dot.gif", "GIF89a new");

@@ -82,7 +82,7 @@ private slots:
             f->editor().setEolMode(QsciScintilla::EolUnix);
         f->tags().insertSelected2(opening, closing);
         QCOMPARE(f->marked(), expected);
-        QVERIFY(f->saveButton()->isEnabled());
+        QVERIFY(f->changed());
     }
 
     void selectionAnchoredAtOldStart() {
@@ -143,12 +143,12 @@ private slots:
 
     void nothingWhileFullScreenOrClosed() {
         f->setText("abc", 1, 1);
-        f->w().setFullScreen(true);
+        f->shell.fullScreen = true;
         f->tags().insertSelected("<B>");
         f->tags().insertText("x");
         QCOMPARE(f->editor().text(), QString("abc"));
-        QVERIFY(!f->saveButton()->isEnabled());
-        f->w().setFullScreen(false);
+        QVERIFY(!f->changed());
+        f->shell.fullScreen = false;
         f->editor().setEnabled(false); // no document open
         f->action("Bold1")->trigger();
         QCOMPARE(f->editor().text(), QString("abc"));
@@ -233,7 +233,7 @@ private slots:
     }
 
     void menusFollowTheOpenDocument() {
-        MainWindow &w = f->w();
+        RigShell &w = f->shell;
         w.updateMenuStates();
         QVERIFY(f->action("HorizontalBar1")->isEnabled());
         QVERIFY(f->action("Headings1Item")->isEnabled());
@@ -288,7 +288,7 @@ private slots:
         else
             type(&f->editor(), typed);
         QCOMPARE(f->marked(), expected);
-        QVERIFY(f->saveButton()->isEnabled());
+        QVERIFY(f->changed());
     }
 
     void typedEntityReplacesSelection() {
@@ -403,7 +403,7 @@ private slots:
         f->setText("ab", 1, 1);
         f->find<QToolButton>("SpeedButton13")->click();
         QCOMPARE(f->editor().text(), QString("ab"));
-        QVERIFY(!f->saveButton()->isEnabled());
+        QVERIFY(!f->changed());
     }
 
     void fontColour() {

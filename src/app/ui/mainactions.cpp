@@ -1,4 +1,8 @@
 #include "app/ui/mainactions.h"
+#include "app/menurules.h"
+#include "app/ui/mainwidgets.h"
+
+#include <QToolButton>
 
 #include <QAction>
 #include <QKeySequence>
@@ -384,4 +388,40 @@ void MainActions::build(QMenuBar *bar, QWidget *owner) {
     previewBottom = add(htmlPopup, QStringLiteral("Go to bottom"), QStringLiteral("GoToBottom1"));
     previewCopy = add(htmlPopup, QStringLiteral("Copy"), QStringLiteral("PreviewCopy1"));
     previewFind = add(htmlPopup, QStringLiteral("Find"), QStringLiteral("PreviewFind1"));
+}
+
+// The states whole menus take before the areas decide on their own entries:
+// the Edit, Search and Insert menus, the first HTML Codes entries and the
+// pop-ups follow the open document (and the preview's focus). An entry no
+// area serves yet stays disabled whatever this says.
+void applyMenuDefaults(MainActions &a, MainWidgets &w, const UiState &s) {
+    const bool open = s.documentOpen;
+
+    const EditMenuEnabling e = editMenuEnabling(s);
+    for (QAction *x : a.editMenu->actions())
+        MainActions::setUsable(x, e.others);
+    a.editSeparator->setVisible(!s.previewFocused && e.separator);
+
+    const SearchMenuEnabling sm = searchMenuEnabling(s);
+    for (QAction *x : a.searchMenu->actions())
+        MainActions::setUsable(x, sm.others);
+
+    for (QAction *x : a.insertMenu->actions())
+        MainActions::setUsable(x, open);
+    for (QAction *x : a.htmlCodesFirstNine)
+        MainActions::setUsable(x, open);
+
+    const PreviewPopupEnabling pp = previewPopupEnabling(s);
+    for (QAction *x : a.htmlPopup->actions())
+        MainActions::setUsable(x, pp.others);
+
+    for (QAction *x : a.webPagePopup->actions())
+        MainActions::setUsable(x, open);
+
+    // The window's own entries.
+    MainActions::setUsable(a.viewFullScreen, open);
+    MainActions::setUsable(a.popupFullScreen, open);
+    a.viewFullScreen->setVisible(open);
+    w.buttons.fullScreen->setEnabled(open);
+    MainActions::setUsable(a.exit, true);
 }

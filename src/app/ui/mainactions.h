@@ -120,3 +120,11 @@ struct MainActions {
     // Marks several actions as built (no longer pending).
     static void setBuilt(std::initializer_list<QAction *> actions);
 };
+
+struct MainWidgets;
+struct UiState;
+// The states whole menus take before the areas decide on their own entries:
+// the Edit, Search and Insert menus, the first HTML Codes entries and the
+// pop-ups follow the open document (and the preview's focus); the window's
+// own full-screen entries too. An entry no area serves stays disabled.
+void applyMenuDefaults(MainActions &a, MainWidgets &w, const UiState &s);

@@ -1,4 +1,5 @@
 #include "app/ui/mainwidgets.h"
+#include "app/menurules.h"
 #include "app/ui/filelistpanel.h"
 #include "app/ui/glyphs.h"
 #include "app/ui/lamp.h"
@@ -6,6 +7,8 @@
 #include "editor/tledit.h"
 #include "preview/htmlviewer.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -235,4 +238,17 @@ void buildMainWidgets(QMainWindow *window, MainWidgets &w) {
             w.statusPanels[i]->setMinimumWidth(widths[i]);
         w.statusBar->addWidget(w.statusPanels[i], widths[i] > 0 ? 0 : 1);
     }
+}
+
+UiState uiStateOf(const MainWidgets &w) {
+    UiState s;
+    s.documentOpen = w.webPage->isEnabled();
+    QWidget *focus = QApplication::focusWidget();
+    s.previewFocused = focus && (focus == w.htmlSplit || w.htmlSplit->isAncestorOf(focus));
+    s.previewHasSelection = w.htmlSplit->selectionLength() > 0;
+    const TLEdit *active = w.spareEditor->hasFocus() ? w.spareEditor : w.webPage;
+    s.editorHasSelection = active->hasSelectedText();
+    s.webPageFocused = w.webPage->hasFocus();
+    s.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+    return s;
 }

@@ -89,5 +89,9 @@ struct MainWidgets {
     };
 };
 
+struct UiState;
+// The state the menu rules decide from, read off the widgets.
+UiState uiStateOf(const MainWidgets &w);
+
 // Builds the window's component tree into `window`.
 void buildMainWidgets(QMainWindow *window, MainWidgets &w);

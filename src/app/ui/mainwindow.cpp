@@ -1,37 +1,30 @@
 #include "app/ui/mainwindow.h"
+#include "app/area.h"
 #include "app/helpertips.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/filelistpanel.h"
 #include "app/ui/glyphs.h"
-#include "app/ui/lamp.h"
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
-#include "documents/ui/documentcontroller.h"
+#include "documents/openfilter.h"
 #include "editor/tledit.h"
-#include "preview/controller/previewcontroller.h"
 #include "preview/htmlviewer.h"
-#include "projects/projectlist.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
-#include "tags/ui/tagcontroller.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <stdexcept>
 
 namespace {
@@ -59,32 +52,29 @@ MainWindow::MainWindow(Workbench workbench, QWidget *parent)
         editor->setUserInteraction(&m_wb.ui);
 
     wireCommands();
-    wireEditorCommands();
     wireMenuEnabling();
     releaseEditorKeys();
-    m_preview = new PreviewController(*this);
-    m_documents = new DocumentController(*this);
-    m_tags = new TagController(*this);
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     // Child widgets are deleted after this body; focus and selection changes
     // they cause on the way must not reach the half-destroyed window.
-    m_destroying = true;
-    // The controllers go first, with their connections, while every widget
-    // they know still exists.
-    delete m_tags;
-    m_tags = nullptr;
-    delete m_documents;
-    m_documents = nullptr;
-    delete m_preview;
-    m_preview = nullptr;
+    detachAreas();
     if (qApp) {
         qApp->removeEventFilter(this);
         disconnect(qApp, nullptr, this, nullptr);
         disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     }
+}
+
+void MainWindow::addArea(Area *area) {
+    m_areas.append(area);
+}
+
+void MainWindow::detachAreas() {
+    m_destroying = true;
+    m_areas.clear();
 }
 
 void MainWindow::releaseEditorKeys() {
@@ -122,46 +112,32 @@ TLEdit *MainWindow::activeEditor() const {
 }
 
 UiState MainWindow::uiState() const {
-    UiState s;
-    s.documentOpen = documentOpen();
-    QWidget *focus = QApplication::focusWidget();
-    s.previewFocused = focus && (focus == m_w.htmlSplit || m_w.htmlSplit->isAncestorOf(focus));
-    s.previewHasSelection = m_w.htmlSplit->selectionLength() > 0;
-    s.editorHasSelection = activeEditor()->hasSelectedText();
-    s.webPageFocused = m_w.webPage->hasFocus();
-    s.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
-    return s;
+    return uiStateOf(m_w);
 }
 
-// --- Operations ------------------------------------------------------------------------
+// --- Shell -----------------------------------------------------------------------------
 
 void MainWindow::setFormCaption(const QString &name) {
-    setWindowTitle(QStringLiteral("Quilmead - ") + name.toUpper());
+    setWindowTitle(formCaption(name));
+}
+
+void MainWindow::setStatusText(int panel, const QString &text) {
+    if (m_destroying || panel < 0 || panel >= int(m_w.statusPanels.size()))
+        return;
+    m_w.statusPanels[size_t(panel)]->setText(text);
+}
+
+void MainWindow::showLinkTarget(const QString &target) {
+    m_w.statusPanels[HintPanel]->setText(target);
+    m_w.headerSections[3]->setText(target);
 }
 
 void MainWindow::showHelperTopic(int topic) {
     ::showHelperTopic(m_wb.ui, m_tips, m_wb.settings, topic);
 }
 
-void MainWindow::getLocation() {
-    if (m_destroying)
-        return;
-    TLEdit *editor = m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
-    editor->readSelection();
-    m_w.statusPanels[0]->setText(QStringLiteral("%1:%2").arg(editor->endLine).arg(editor->endPos));
-}
-
-void MainWindow::checkClipboard() {
-    if (m_destroying)
-        return;
-    runStep(m_wb.ui, QStringLiteral("CheckClipboard"), [this] {
-        if (documentOpen())
-            m_w.buttons.paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
-    });
-}
-
 void MainWindow::showHint(const QString &hint) {
-    m_w.statusPanels[2]->setText(hint);
+    m_w.statusPanels[HintPanel]->setText(hint);
     m_w.headerSections[2]->setText(hint);
 }
 
@@ -180,7 +156,6 @@ void MainWindow::setFullScreen(bool on) {
         m_w.mainSplitter->hide();
         m_w.toolsPanel->hide();
         m_w.htmlFull->show();
-        m_preview->refreshViewer(0, m_w.htmlFull);
         m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in split screen"));
         m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in split screen"));
         m_a.viewFullScreen->setText(QStringLiteral("&View Split Screen!"));
@@ -193,6 +168,8 @@ void MainWindow::setFullScreen(bool on) {
         m_w.toolsPanel->show();
         m_w.mainSplitter->show();
     }
+    for (Area *area : m_areas)
+        area->fullScreenChanged(on);
 }
 
 void MainWindow::hideFullScreen() {
@@ -216,26 +193,6 @@ void MainWindow::toggleSplitStyle() {
     setSplitDirection(m_wb.settings.splitDirection ? 0 : 1);
 }
 
-void MainWindow::setLastFilesMenu() {
-    bool any = false;
-    for (int i = 0; i < 4; ++i) {
-        const QString &path = m_wb.settings.lastFiles[i];
-        if (path.isEmpty())
-            continue;
-        // A path may hold "&"; double it so it shows as written.
-        m_a.lastFiles[i]->setText(QStringLiteral("&%1 ").arg(i + 1) +
-                                  QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        m_a.lastFiles[i]->setData(path);
-        m_a.lastFiles[i]->setVisible(true);
-        any = true;
-    }
-    if (QAction *sep = m_a.fileMenu->findChild<QAction *>(QStringLiteral("LastFilesSeparator")))
-        sep->setVisible(any);
-    for (QAction *a : m_a.fileMenu->actions())
-        if (a->objectName() == QLatin1String("LastFilesSeparator"))
-            a->setVisible(any);
-}
-
 // --- Start-up --------------------------------------------------------------------------
 
 void MainWindow::runCreationStep() {
@@ -254,7 +211,8 @@ void MainWindow::runCreationStep() {
         // the values before the bad one are in force (and written back).
         applySettings();
     });
-    runStep(m_wb.ui, QStringLiteral("FormCreate"), [this] { loadProjectTree(); });
+    for (Area *area : m_areas)
+        runStep(m_wb.ui, QStringLiteral("FormCreate"), [area] { area->created(); });
     QApplication::restoreOverrideCursor();
 }
 
@@ -276,21 +234,16 @@ void MainWindow::runFirstShow() {
                 move(centre.x() - width() / 2, y());
             }
         }
-        m_w.statusPanels[1]->setText(QStringLiteral("Insert"));
+        m_w.statusPanels[ModePanel]->setText(QStringLiteral("Insert"));
         m_a.viewFullScreen->setVisible(false);
-        captureAppearance();
         m_w.webPage->setModifiedFlag(false);
-        if (m_hooks.buildCustomPages)
-            m_hooks.buildCustomPages();
-        if (m_hooks.loadScratchPad)
-            m_hooks.loadScratchPad();
-        checkClipboard();
-        if (m_hooks.fillImageDirectoryListing)
-            m_hooks.fillImageDirectoryListing();
-        if (m_wb.settings.autoLoad && m_hooks.autoLoadLastFile)
-            m_hooks.autoLoadLastFile();
+        for (Area *area : m_areas)
+            area->firstShow();
+        for (Area *area : m_areas)
+            area->started();
     });
-    m_w.fileList->setFilter(openFilter());
+    m_w.fileList->setFilter(buildOpenFilter(m_wb.settings.extension, m_wb.settings.graphicExtension));
+    updateMenuStates();
 }
 
 void MainWindow::runActivation() {
@@ -318,48 +271,20 @@ void MainWindow::showTipOfTheDay() {
     m_tipShowing = false;
 }
 
-void MainWindow::loadProjectTree() {
-    ProjectList entries;
-    const QString path = m_wb.programDir + QStringLiteral("project.dat");
-    if (!QFileInfo::exists(path) || !readProjectList(path, entries))
-        entries = defaultProjectList();
-    m_w.outline->clear();
-    QTreeWidgetItem *project = nullptr;
-    for (const ProjectEntry &e : entries) {
-        if (e.level == 1 || !project) {
-            project = new QTreeWidgetItem(m_w.outline, QStringList(e.text));
-        } else {
-            new QTreeWidgetItem(project, QStringList(e.text));
-        }
-    }
-}
-
-void MainWindow::saveProjectTree() {
-    ProjectList entries;
-    for (int i = 0; i < m_w.outline->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *project = m_w.outline->topLevelItem(i);
-        entries.append({1, project->text(0)});
-        for (int k = 0; k < project->childCount(); ++k)
-            entries.append({2, project->child(k)->text(0)});
-    }
-    if (!writeProjectList(m_wb.programDir + QStringLiteral("project.dat"), entries))
-        throw std::runtime_error("project list not written");
-}
-
 // --- Shutdown --------------------------------------------------------------------------
 
 bool MainWindow::runShutdown() {
-    if (m_hooks.closeAllPages && !m_hooks.closeAllPages())
-        return false;
+    for (Area *area : m_areas)
+        if (!area->queryClose())
+            return false;
     if (documentOpen())
         return false;
-    runStep(m_wb.ui, QStringLiteral("FormClose"), [this] { saveProjectTree(); });
-    runStep(m_wb.ui, QStringLiteral("FormClose"), [this] {
-        if (m_hooks.saveScratchPad)
-            m_hooks.saveScratchPad();
-    });
+    for (Area *area : m_areas)
+        runStep(m_wb.ui, QStringLiteral("FormClose"), [area] { area->shutdown(); });
     runStep(m_wb.ui, QStringLiteral("FormClose"), [this] {
         recordWindowState();
+        for (Area *area : m_areas)
+            area->captureSettings();
         if (!m_wb.store.write(m_wb.settings))
             throw std::runtime_error("settings not written");
     });

@@ -1,22 +1,20 @@
 #pragma once
 
 #include "app/menurules.h"
+#include "app/shell.h"
 #include "app/tipbook.h"
 #include "app/ui/mainactions.h"
 #include "app/ui/mainwidgets.h"
 
+#include <QList>
 #include <QMainWindow>
-#include <functional>
 
 struct Settings;
-class DocumentController;
-class PreviewController;
 class SettingsStore;
-class TagController;
 class UserInteraction;
 class TLEdit;
 
-// What the main window and the areas it wires together share.
+// What the main window and the areas it hosts share.
 struct Workbench {
     Settings &settings;
     SettingsStore &store;
@@ -25,11 +23,12 @@ struct Workbench {
 };
 
 // The main window (`TForm1`). It builds the window's components and menus,
-// runs the start-up steps (creation, first show, activation) and the orderly
-// shutdown, applies and collects the settings, and keeps the menus' enabled
-// states. The areas (documents, editing, preview, projects) are wired in by
-// their controllers.
-class MainWindow : public QMainWindow {
+// is the shell every area plugs into (caption, status bar, helper tips, menu
+// enabling), runs the start-up steps (creation, first show, activation) and
+// the orderly shutdown through the areas, and applies and collects the
+// window's own settings (size, splitters, hints). It knows no area by name:
+// the composition root (app/program) builds the areas and adds them.
+class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
 public:
     explicit MainWindow(Workbench workbench, QWidget *parent = nullptr);
@@ -40,70 +39,54 @@ public:
     MainActions &actions() { return m_a; }
     const TipBook &tips() const { return m_tips; }
 
-    // The areas' controllers.
-    DocumentController *documents() const { return m_documents; }
-    PreviewController *preview() const { return m_preview; }
-    TagController *tags() const { return m_tags; }
+    // --- Shell ------------------------------------------------------------------------
+    UserInteraction &ui() override { return m_wb.ui; }
+    Settings &settings() override { return m_wb.settings; }
+    QString programDir() const override { return m_wb.programDir; }
+    QWidget *dialogParent() override { return this; }
+    void setFormCaption(const QString &name) override;
+    void setWindowCaption(const QString &caption) override { setWindowTitle(caption); }
+    void setStatusText(int panel, const QString &text) override;
+    void showLinkTarget(const QString &target) override;
+    void showHelperTopic(int topic) override;
+    bool isFullScreen() const override { return m_fullScreen; }
+    void hideFullScreen() override;
+    void updateMenuStates() override;
+    void addArea(Area *area) override;
+    // Forgets every area (they are about to be destroyed); nothing calls
+    // them afterwards.
+    void detachAreas();
 
-    // --- State other areas read ---------------------------------------------------
+    // --- State ------------------------------------------------------------------------
     // A document is open exactly when the document editor is enabled.
     bool documentOpen() const;
     // The editor that Edit and Search commands act on: the scratch pad when it
     // has the focus, else the document editor.
     TLEdit *activeEditor() const;
     UiState uiState() const;
-    bool isFullScreen() const { return m_fullScreen; }
 
-    // --- Operations other areas call ------------------------------------------------
-    // The caption becomes "Quilmead - " and the name in upper case.
-    void setFormCaption(const QString &name);
-    void showHelperTopic(int topic);
-    // Writes the caret position ("line:column") into status panel 0.
-    void getLocation();
-    // Enables the Paste tool button while a document is open and the
-    // clipboard holds text.
-    void checkClipboard();
-    void hideFullScreen();
+    // --- The window's own commands ----------------------------------------------------
     void setFullScreen(bool on);
     // Shows or hides the project structure (the left pane).
     void setProjectsShown(bool shown);
-    // The open-file filter from the extension settings.
-    QString openFilter() const;
-    void setLastFilesMenu();
-    // Re-runs every menu enabling rule.
-    void updateMenuStates();
     // Hint texts go to status panel 2 and the hidden header's third section.
     void showHint(const QString &hint);
     void setHintsShown(bool on);
 
     // Start-up and shutdown steps, in order. The program calls them itself
-    // (see main.cpp); tests call them one by one.
+    // (see app/program); tests call them one by one.
     void runCreationStep();
     void runFirstShow();  // also run by the first showEvent
     void runActivation(); // also run when the window becomes active
-    // Closes every document (asking about modified ones) and, when all are
-    // closed, writes the project list, the scratch pad and the settings.
-    // Returns false when the user cancelled.
+    // Asks every area whether the program may close (the documents ask about
+    // modified pages) and, when all agree, lets each area write what it keeps
+    // and writes the settings. Returns false when the program keeps running.
     bool runShutdown();
 
-    // Settings: apply the stored values to the window, and take the
-    // appearance in force back into the settings.
+    // Settings: apply the stored values to the window and the areas, and
+    // take the state in force back into the settings.
     void applySettings();
-    void captureAppearance();
     void recordWindowState();
-
-    // Hooks the areas provide; each may be left empty.
-    struct Hooks {
-        std::function<bool()> closeAllPages; // false when the user cancelled
-        std::function<void()> saveScratchPad;
-        std::function<void()> loadScratchPad;
-        std::function<void()> autoLoadLastFile;
-        std::function<void()> fillImageDirectoryListing;
-        std::function<void()> buildCustomPages;
-        std::function<void()> openFilterChanged;
-        std::function<void()> generalSettingsChanged;
-    };
-    Hooks &hooks() { return m_hooks; }
 
 signals:
     // The settings were applied or changed by the General Settings dialog.
@@ -118,11 +101,9 @@ protected:
 
 private:
     void wireCommands();
-    void wireEditorCommands();
     void wireMenuEnabling();
     void releaseEditorKeys();
-    void loadProjectTree();
-    void saveProjectTree();
+    void applyWindowSettings();
     void showAbout();
     void showTipOfTheDay();
     void openGeneralSettings();
@@ -133,10 +114,7 @@ private:
     MainWidgets m_w;
     MainActions m_a;
     TipBook m_tips;
-    Hooks m_hooks;
-    DocumentController *m_documents = nullptr;
-    PreviewController *m_preview = nullptr;
-    TagController *m_tags = nullptr;
+    QList<Area *> m_areas;
     bool m_destroying = false;
     bool m_fullScreen = false;
     bool m_firstShowDone = false;

@@ -2,7 +2,8 @@
 // and dropping project pages into the text.
 
 #include "app/helpertips.h"
-#include "app/ui/mainwindow.h"
+#include "app/shell.h"
+#include "app/ui/mainactions.h"
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
 #include "documents/documentnames.h"
@@ -12,9 +13,9 @@
 #include "documents/ui/printform.h"
 #include "editor/textfile.h"
 #include "editor/tledit.h"
-#include "preview/htmlviewer.h"
+#include "preview/previewpane.h"
 #include "settings/settings.h"
-#include "tags/ui/tagcontroller.h"
+#include "tags/taginserter.h"
 
 #include <QAction>
 #include <QDataStream>
@@ -42,8 +43,8 @@ constexpr int kPreviewPrintTimeoutMs = 120000;
 } // namespace
 
 void DocumentController::wireCommands() {
-    MainActions &a = m_window.actions();
-    ToolButtons &b = m_window.widgets().buttons;
+    MainActions &a = m_a;
+    const DocumentWidgets &b = m_w;
     MainActions::setBuilt({a.newPage, a.open, a.save, a.saveAs, a.closePage, a.closeAll, a.print,
                            a.printerSetup, a.insertFile, a.toggleInternalClipboard, a.lastFiles[0],
                            a.lastFiles[1], a.lastFiles[2], a.lastFiles[3]});
@@ -62,22 +63,21 @@ void DocumentController::wireCommands() {
     connect(a.printerSetup, &QAction::triggered, this, &DocumentController::printerSetup);
     connect(a.insertFile, &QAction::triggered, this, &DocumentController::insertFile);
     connect(a.toggleInternalClipboard, &QAction::triggered, this, [this](bool checked) {
-        m_window.showHelperTopic(HelperTopic::InternalClipboard);
-        m_window.widgets().mainSplitter->setBarPercent(1, checked ? 75 : 100);
+        m_shell.showHelperTopic(HelperTopic::InternalClipboard);
+        m_w.mainSplitter->setBarPercent(1, checked ? 75 : 100);
     });
     for (QAction *last : a.lastFiles) {
         connect(last, &QAction::triggered, this,
                 [this, last] { loadFile(last->data().toString(), false); });
     }
-    m_window.updateMenuStates();
 }
 
 // --- New and Open ------------------------------------------------------------------
 
 void DocumentController::newPage() {
-    const QString programDir = m_window.workbench().programDir;
+    const QString programDir = m_shell.programDir();
     changeDirectory(programDir);
-    m_window.showHelperTopic(HelperTopic::OrphanPages);
+    m_shell.showHelperTopic(HelperTopic::OrphanPages);
     const QString path = programDir + QStringLiteral("newpage.htm");
     if (!QFileInfo::exists(path)) {
         QFile file(path);
@@ -87,15 +87,15 @@ void DocumentController::newPage() {
 }
 
 void DocumentController::openPage() {
-    OpenHtmlForm form(m_window.openFilter(), QDir::currentPath(), &m_window);
+    OpenHtmlForm form(openFilter(), QDir::currentPath(), m_shell.dialogParent());
     if (form.exec() != QDialog::Accepted)
         return;
     const QString file = form.fileToLoad();
     if (file.isEmpty() || DocumentNames::namesImage(file))
         return;
     loadFile(file, false);
-    if (m_window.documentOpen()) {
-        m_window.widgets().powerBook->setEnabled(true);
+    if (isOpen()) {
+        m_w.powerBook->setEnabled(true);
         m_editor->setFocus();
     }
 }
@@ -103,16 +103,16 @@ void DocumentController::openPage() {
 // --- Saving ------------------------------------------------------------------------
 
 bool DocumentController::writeDocument(const QString &path) {
-    const Settings &settings = m_window.workbench().settings;
-    if (settings.autoTimeStamp)
-        m_window.tags()->setLastModifiedDate();
+    const Settings &settings = m_shell.settings();
+    if (settings.autoTimeStamp && m_beforeSave)
+        m_beforeSave();
     m_editor->setMacStyleSave(settings.fileFormat == 1);
     m_editor->setUnixStyleSave(settings.fileFormat == 2);
     QString error;
     if (m_editor->saveToFile(path, &error))
         return true;
     // The file on disk is as it was and the text stays modified.
-    m_window.workbench().ui.message(error, Msg::Error, Msg::Ok);
+    m_shell.ui().message(error, Msg::Error, Msg::Ok);
     return false;
 }
 
@@ -120,20 +120,20 @@ bool DocumentController::save() {
     if (m_pages.isEmpty())
         return false;
     if (DocumentNames::isDefaultPage(m_currentFile))
-        m_window.showHelperTopic(HelperTopic::SavingToDefault);
+        m_shell.showHelperTopic(HelperTopic::SavingToDefault);
     if (m_currentFile.isEmpty())
         return saveAs();
     if (!writeDocument(m_currentFile))
         return false;
     m_editor->setModifiedFlag(false);
-    m_window.widgets().buttons.save->setEnabled(false);
+    m_w.save->setEnabled(false);
     return true;
 }
 
 bool DocumentController::saveAs() {
     if (m_pages.isEmpty())
         return false;
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     FileRequest request;
     request.caption = QStringLiteral("Save As");
     request.folder = m_saveFolder;
@@ -159,7 +159,7 @@ bool DocumentController::saveAs() {
     if (!writeDocument(target))
         return false;
     m_editor->setModifiedFlag(false);
-    m_window.widgets().buttons.save->setEnabled(false);
+    m_w.save->setEnabled(false);
     pointAt(target);
     pushRecentFile(target);
     renameSaveAsFile(target);
@@ -170,12 +170,12 @@ void DocumentController::renameSaveAsFile(const QString &path) {
     PageRecord &record = m_pages.at(m_current);
     const QString old = record.fileName;
     record.fileName = path;
-    m_window.widgets().webPageTabs->setTabText(m_current, DocumentNames::fileNameOf(path));
+    m_w.webPageTabs->setTabText(m_current, DocumentNames::fileNameOf(path));
     // The tab no longer parks its text beside the old file.
     if (old != path)
         QFile::remove(DocumentNames::parkingFile(old));
     if (record.inProject) {
-        m_window.workbench().ui.message(
+        m_shell.ui().message(
             QStringLiteral(
                 "A Save As function has been performed on document that was in a project.  "
                 "The file that is being edited is no longer part of that project."),
@@ -186,20 +186,20 @@ void DocumentController::renameSaveAsFile(const QString &path) {
 }
 
 void DocumentController::pushRecentFile(const QString &path) {
-    setLastFiles(m_window.workbench().settings.lastFiles, path);
-    m_window.setLastFilesMenu();
+    setLastFiles(m_shell.settings().lastFiles, path);
+    setLastFilesMenu();
 }
 
 // --- Insert File and the scratch pad ---------------------------------------------------
 
 void DocumentController::insertFile() {
-    if (!m_window.documentOpen())
+    if (!isOpen())
         return;
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     FileRequest request;
     request.caption = QStringLiteral("Open");
     request.folder = QDir::currentPath();
-    request.filter = m_window.openFilter();
+    request.filter = openFilter();
     request.filterIndex = 1;
     const QString path = ui.openFile(request);
     if (path.isEmpty())
@@ -217,45 +217,45 @@ void DocumentController::insertFile() {
 }
 
 void DocumentController::toggleInternalClipboard() {
-    m_window.actions().toggleInternalClipboard->trigger();
+    m_a.toggleInternalClipboard->trigger();
 }
 
 void DocumentController::loadSpareEditorContents() {
-    const QString path = m_window.workbench().programDir + QStringLiteral("scratch.txt");
-    runStep(m_window.workbench().ui, QStringLiteral("LoadSpareEditorContents"), [this, path] {
+    const QString path = m_shell.programDir() + QStringLiteral("scratch.txt");
+    runStep(m_shell.ui(), QStringLiteral("LoadSpareEditorContents"), [this, path] {
         if (!QFileInfo::exists(path))
             return;
-        if (!m_window.widgets().spareEditor->loadFromFile(path))
+        if (!m_w.spareEditor->loadFromFile(path))
             throw std::runtime_error("scratch pad not read");
     });
 }
 
 bool DocumentController::saveSpareEditorContents() {
-    TLEdit *pad = m_window.widgets().spareEditor;
+    TLEdit *pad = m_w.spareEditor;
     if (pad->textLength() == 0)
         return true;
-    return pad->saveToFile(m_window.workbench().programDir + QStringLiteral("scratch.txt"));
+    return pad->saveToFile(m_shell.programDir() + QStringLiteral("scratch.txt"));
 }
 
 // --- Printing ----------------------------------------------------------------------
 
 QPrinter &DocumentController::printer() {
-    return m_window.widgets().spareEditor->printer();
+    return m_w.spareEditor->printer();
 }
 
 void DocumentController::printerSetup() {
-    m_window.widgets().spareEditor->printerSetup();
+    m_w.spareEditor->printerSetup();
 }
 
 void DocumentController::print() {
-    PrintForm form(&m_window);
+    PrintForm form(m_shell.dialogParent());
     if (form.exec() != QDialog::Accepted)
         return;
     QPrinter &p = printer();
     // Without a printer or an output file nothing could be printed: ask.
     const bool ready =
         p.outputFormat() == QPrinter::PdfFormat ? !p.outputFileName().isEmpty() : p.isValid();
-    if (!ready && !m_window.workbench().ui.choosePrinter(p, false))
+    if (!ready && !m_shell.ui().choosePrinter(p, false))
         return;
     bool ok = true;
     if (form.choice() != PrintForm::TextView)
@@ -263,7 +263,7 @@ void DocumentController::print() {
     if (form.choice() != PrintForm::GraphicView)
         ok = printWebPage() && ok;
     if (!ok)
-        m_window.workbench().ui.message(QStringLiteral("Printing failed."), Msg::Error, Msg::Ok);
+        m_shell.ui().message(QStringLiteral("Printing failed."), Msg::Error, Msg::Ok);
 }
 
 bool DocumentController::printGraphicView() {
@@ -277,7 +277,7 @@ bool DocumentController::printGraphicView() {
     };
     auto outcome = std::make_shared<Outcome>();
     std::weak_ptr<Outcome> waiting = outcome;
-    m_window.widgets().htmlSplit->print(p, [waiting](bool ok) {
+    m_preview.printPage(p, [waiting](bool ok) {
         if (auto o = waiting.lock()) {
             o->done = true;
             o->ok = ok;
@@ -296,7 +296,7 @@ bool DocumentController::printGraphicView() {
 bool DocumentController::printWebPage() {
     saveSpareEditorContents();
     // The pad's own text waits in memory while it prints the document.
-    TLEdit *pad = m_window.widgets().spareEditor;
+    TLEdit *pad = m_w.spareEditor;
     std::unique_ptr<TLEditDocument> padText = pad->exchangeDocument(nullptr);
     pad->setText(m_editor->text());
     const bool ok = pad->print();
@@ -307,7 +307,7 @@ bool DocumentController::printWebPage() {
 // --- Project pages dropped into the text ---------------------------------------------
 
 void DocumentController::wireProjectDrag() {
-    QTreeWidget *tree = m_window.widgets().outline;
+    QTreeWidget *tree = m_w.outline;
     tree->setDragEnabled(true);
     tree->setDragDropMode(QAbstractItemView::DragOnly);
     // The page entry being dragged: the tree's current entry at the page
@@ -335,10 +335,10 @@ void DocumentController::wireProjectDrag() {
                                          const QPoint &) { return !draggedPage(mime).isEmpty(); },
                            [this, draggedPage](const QMimeData *mime, const QPoint &) {
                                const QString entry = draggedPage(mime);
-                               if (entry.isEmpty() || !m_window.documentOpen())
+                               if (entry.isEmpty() || !isOpen() || !m_tags)
                                    return false;
                                const QString file = DocumentNames::entryFileName(entry);
-                               m_window.tags()->insertSelected2(QStringLiteral("<A HREF=\"") +
+                               m_tags->insertSelected2(QStringLiteral("<A HREF=\"") +
                                                                     file + QStringLiteral("\">"),
                                                                 QStringLiteral("</A>"));
                                m_editor->setFocus();

@@ -1,16 +1,18 @@
 // Opening documents, switching between their tabs and closing them.
 
 #include "documents/ui/documentcontroller.h"
-#include "app/ui/mainwindow.h"
+#include "app/menurules.h"
+#include "app/scopeguards.h"
+#include "app/shell.h"
+#include "app/ui/mainactions.h"
 #include "app/userinteraction.h"
 #include "documents/documentnames.h"
+#include "documents/openfilter.h"
 #include "documents/staleparking.h"
 #include "editor/textfile.h"
 #include "editor/tledit.h"
-#include "preview/controller/previewcontroller.h"
-#include "preview/htmlviewer.h"
+#include "preview/previewpane.h"
 #include "settings/settings.h"
-#include "tags/ui/tagcontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,27 +29,6 @@
 
 namespace {
 
-// The hourglass for the length of a scope.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-// Counts the controller's own changes for their duration.
-class BusyScope {
-public:
-    explicit BusyScope(int &busy) : m_busy(busy) { ++m_busy; }
-    ~BusyScope() { --m_busy; }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    int &m_busy;
-};
-
 bool readWaiting(const QString &path, QByteArray &bytes, QString *error) {
     WaitCursor wait;
     return readFileBytes(path, bytes, error);
@@ -54,48 +36,93 @@ bool readWaiting(const QString &path, QByteArray &bytes, QString *error) {
 
 } // namespace
 
-DocumentController::DocumentController(MainWindow &window)
-    : QObject(&window), m_window(window), m_editor(window.widgets().webPage) {
-    MainWidgets &w = window.widgets();
-    connect(w.webPageTabs, &QTabBar::currentChanged, this, &DocumentController::tabChanged);
-    w.webPageTabs->installEventFilter(this);
+DocumentController::DocumentController(Shell &shell, PreviewPane &preview,
+                                       const DocumentWidgets &widgets, MainActions &actions,
+                                       QObject *parent)
+    : ActiveDocument(parent), m_shell(shell), m_preview(preview), m_w(widgets), m_a(actions),
+      m_editor(widgets.webPage) {
+    connect(m_w.webPageTabs, &QTabBar::currentChanged, this, &DocumentController::tabChanged);
+    m_w.webPageTabs->installEventFilter(this);
 
     connect(m_editor, &TLEdit::changed, this, &DocumentController::webPageChanged);
     connect(m_editor, &TLEdit::characterTyped, this, [this] {
         m_editor->setModifiedFlag(true);
-        m_window.widgets().buttons.save->setEnabled(true);
+        m_w.save->setEnabled(true);
     });
-    for (TLEdit *editor : {w.webPage, w.spareEditor})
-        connect(editor, &QsciScintilla::selectionChanged, this,
-                &DocumentController::updateCopyCutButtons);
-    connect(w.spareEditor, &TLEdit::changed, this, [this] {
-        updateCopyCutButtons();
-        m_window.checkClipboard();
-    });
-    // Copy and Cut follow the editor that takes the focus. (Watching the
-    // application's focus changes instead would also report the editors'
-    // own teardown.)
-    w.webPage->installEventFilter(this);
-    w.spareEditor->installEventFilter(this);
-
-    MainWindow::Hooks &hooks = window.hooks();
-    hooks.closeAllPages = [this] { return closeAllPages(); };
-    hooks.loadScratchPad = [this] { loadSpareEditorContents(); };
-    hooks.saveScratchPad = [this] {
-        if (!saveSpareEditorContents())
-            throw std::runtime_error("scratch pad not written");
-    };
-    hooks.autoLoadLastFile = [this] {
-        const QString last = m_window.workbench().settings.lastFiles[0];
-        if (!last.isEmpty() && QFileInfo::exists(last))
-            loadFile(last, false);
-    };
 
     wireCommands();
     wireProjectDrag();
 }
 
 DocumentController::~DocumentController() = default;
+
+// --- Area ----------------------------------------------------------------------------
+
+void DocumentController::applySettings() {
+    setLastFilesMenu();
+}
+
+void DocumentController::firstShow() {
+    loadSpareEditorContents();
+}
+
+void DocumentController::started() {
+    const QString last = m_shell.settings().lastFiles[0];
+    if (m_shell.settings().autoLoad && !last.isEmpty() && QFileInfo::exists(last))
+        loadFile(last, false);
+}
+
+bool DocumentController::queryClose() {
+    return closeAllPages();
+}
+
+void DocumentController::shutdown() {
+    if (!saveSpareEditorContents())
+        throw std::runtime_error("scratch pad not written");
+}
+
+void DocumentController::updateMenus(const UiState &s) {
+    const bool open = s.documentOpen;
+    for (QAction *x : {m_a.save, m_a.saveAs, m_a.closePage, m_a.closeAll, m_a.print,
+                       m_a.printerSetup})
+        MainActions::setUsable(x, open);
+    for (QAction *x : {m_a.newPage, m_a.open})
+        MainActions::setUsable(x, true);
+    for (QToolButton *button : {m_w.close, m_w.print})
+        button->setEnabled(open);
+    if (!open)
+        m_w.save->setEnabled(false);
+}
+
+bool DocumentController::isOpen() const {
+    return m_editor->isEnabled();
+}
+
+void DocumentController::markChanged() {
+    m_w.save->setEnabled(true);
+}
+
+QString DocumentController::openFilter() const {
+    return buildOpenFilter(m_shell.settings().extension, m_shell.settings().graphicExtension);
+}
+
+void DocumentController::setLastFilesMenu() {
+    bool any = false;
+    for (int i = 0; i < 4; ++i) {
+        const QString &path = m_shell.settings().lastFiles[i];
+        if (path.isEmpty())
+            continue;
+        // A path may hold "&"; double it so it shows as written.
+        m_a.lastFiles[i]->setText(QStringLiteral("&%1 ").arg(i + 1) +
+                                  QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_a.lastFiles[i]->setData(path);
+        m_a.lastFiles[i]->setVisible(true);
+        any = true;
+    }
+    for (QAction *a : m_a.fileMenu->actions())
+        if (a->objectName() == QLatin1String("LastFilesSeparator"))
+            a->setVisible(any);
+}
 
 QString DocumentController::currentFile() const {
     return m_currentFile;
@@ -130,7 +157,7 @@ int DocumentController::openIndexOf(const QString &path) const {
 // --- Opening -----------------------------------------------------------------------
 
 bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bool &fromBackup) {
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     fromBackup = false;
     bool dropBackup = false;
     const StaleParking stale = findStaleParking(path);
@@ -164,9 +191,8 @@ bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bo
 }
 
 bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
-    UserInteraction &ui = m_window.workbench().ui;
-    MainWidgets &w = m_window.widgets();
-    const QString path = givenPath.isEmpty() || QDir::isAbsolutePath(givenPath)
+    UserInteraction &ui = m_shell.ui();
+        const QString path = givenPath.isEmpty() || QDir::isAbsolutePath(givenPath)
                              ? givenPath
                              : QFileInfo(givenPath).absoluteFilePath();
 
@@ -181,7 +207,7 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     const int open = openIndexOf(path);
     if (open >= 0) {
         if (open != m_current)
-            w.webPageTabs->setCurrentIndex(open);
+            m_w.webPageTabs->setCurrentIndex(open);
         return true;
     }
 
@@ -192,7 +218,7 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     if (!readDocument(path, bytes, fromBackup))
         return false;
 
-    BusyScope busy(m_busy);
+    CountedScope busy(m_busy);
     {
         WaitCursor wait;
         PageRecord record;
@@ -200,19 +226,19 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
         record.fileName = path;
         m_pages.append(record);
         m_tabStates.emplace_back();
-        w.webPageTabs->addTab(DocumentNames::fileNameOf(path));
+        m_w.webPageTabs->addTab(DocumentNames::fileNameOf(path));
 
         if (m_pages.count() > 1)
             saveToPageHandle(); // leaves a new, empty document in the editor
         else
             m_editor->exchangeDocument(nullptr);
         m_current = m_pages.count() - 1;
-        w.webPageTabs->setCurrentIndex(m_current);
+        m_w.webPageTabs->setCurrentIndex(m_current);
 
         if (exists || fromBackup) {
             m_editor->loadFromBytes(std::move(bytes));
             m_editor->setModifiedFlag(false);
-            w.buttons.save->setEnabled(false);
+            m_w.save->setEnabled(false);
         }
         pointAt(path);
         pushRecentFile(path);
@@ -230,57 +256,45 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     if (!fromBackup && (!exists || info.size() == 0)) {
         if (ui.message(QStringLiteral("Empty file, start creation of new page?"), Msg::Information,
                        Msg::Yes | Msg::No) == Msg::ResultYes)
-            wizardStarted = m_window.tags()->startInitialValues();
+            wizardStarted = m_newPageWizard && m_newPageWizard();
     }
 
     m_editor->setModifiedFlag(false);
     if (fromBackup) {
         // The text came from the backup copy, not from the file.
         m_editor->setModifiedFlag(true);
-        w.buttons.save->setEnabled(true);
+        m_w.save->setEnabled(true);
     }
-    m_window.preview()->updateWebView();
-    w.htmlSplit->setPosition(0);
-    m_window.updateMenuStates();
+    m_preview.updateWebView();
+    m_preview.scrollToTop();
+    m_shell.updateMenuStates();
     emit currentDocumentChanged();
     return exists || fromBackup || wizardStarted;
 }
 
 void DocumentController::pointAt(const QString &path) {
-    MainWidgets &w = m_window.widgets();
-    m_saveFolder = DocumentNames::folderOf(path);
+        m_saveFolder = DocumentNames::folderOf(path);
     m_saveName = DocumentNames::fileNameOf(path);
-    m_window.setFormCaption(path);
+    m_shell.setFormCaption(path);
     m_currentDir = DocumentNames::folderOf(path);
     changeDirectory(m_currentDir);
     m_currentFile = path;
-    w.webPageTabs->setToolTip(path);
+    m_w.webPageTabs->setToolTip(path);
 }
 
 bool DocumentController::changeDirectory(const QString &folder) {
     if (folder.isEmpty() || QDir::setCurrent(DocumentNames::workingDirectory(folder)))
         return true;
-    m_window.workbench().ui.message(QStringLiteral("Error changing default directory."), Msg::Error,
-                                    Msg::Ok);
+    m_shell.ui().message(QStringLiteral("Error changing default directory."), Msg::Error, Msg::Ok);
     return false;
 }
 
 void DocumentController::setDocumentControls(bool open) {
-    MainWidgets &w = m_window.widgets();
-    ToolButtons &b = w.buttons;
     m_editor->setEnabled(open);
-    w.powerBook->setEnabled(open);
-    w.powerBook->setVisible(open);
-    m_window.actions().viewFullScreen->setVisible(open);
-    if (open) {
-        for (QToolButton *button : {b.paste, b.spell, b.close, b.print, b.refresh, b.fullScreen})
-            button->setEnabled(true);
-        b.browser->setEnabled(!m_window.workbench().settings.browser1.isEmpty());
-    } else {
-        for (QToolButton *button : {b.paste, b.copy, b.cut, b.spell, b.close, b.save, b.print,
-                                    b.refresh, b.fullScreen, b.browser})
-            button->setEnabled(false);
-    }
+    m_w.powerBook->setEnabled(open);
+    m_w.powerBook->setVisible(open);
+    // Every area's entries and buttons follow the open document.
+    m_shell.updateMenuStates();
 }
 
 // --- Parking and tab changes ---------------------------------------------------------
@@ -326,8 +340,7 @@ bool DocumentController::writeParkingFile(QString *error) {
 }
 
 void DocumentController::loadFromPageHandle() {
-    MainWidgets &w = m_window.widgets();
-    const int index = w.webPageTabs->currentIndex();
+        const int index = m_w.webPageTabs->currentIndex();
     if (index < 0 || index >= m_pages.count())
         return;
     m_current = index;
@@ -337,9 +350,9 @@ void DocumentController::loadFromPageHandle() {
     m_saveFolder = m_currentDir;
     m_saveName = DocumentNames::fileNameOf(record.fileName);
     m_currentFile = record.fileName;
-    w.statusPanels[2]->setText(record.fileName);
-    w.webPageTabs->setToolTip(record.fileName);
-    m_window.setFormCaption(record.fileName);
+    m_shell.setStatusText(Shell::HintPanel, record.fileName);
+    m_w.webPageTabs->setToolTip(record.fileName);
+    m_shell.setFormCaption(record.fileName);
 
     TabState &state = m_tabStates[size_t(index)];
     std::unique_ptr<TLEditDocument> held = std::move(state.held);
@@ -357,27 +370,23 @@ void DocumentController::loadFromPageHandle() {
     m_editor->endPos = record.endPos;
     m_editor->applySelection();
     m_editor->setModifiedFlag(record.modified);
-    w.buttons.save->setEnabled(record.modified);
-    m_window.preview()->updateWebView();
+    m_w.save->setEnabled(record.modified);
+    m_preview.updateWebView();
 }
 
 void DocumentController::tabChanged(int index) {
     if (m_busy || index < 0 || index == m_current)
         return;
-    BusyScope busy(m_busy);
-    MainWidgets &w = m_window.widgets();
-    w.webPageTabs->setEnabled(false);
+    CountedScope busy(m_busy);
+    m_w.webPageTabs->setEnabled(false);
     {
         WaitCursor wait;
         saveToPageHandle();
         loadFromPageHandle();
-        w.webPageTabs->setEnabled(true);
+        m_w.webPageTabs->setEnabled(true);
         m_editor->setFocus();
-        if (m_window.workbench().settings.useEws)
-            m_window.tags()->webPageClick();
-        m_window.getLocation();
     }
-    m_window.updateMenuStates();
+    m_shell.updateMenuStates();
     emit currentDocumentChanged();
 }
 
@@ -391,18 +400,16 @@ void DocumentController::backupCurrentText() {
     const bool parked = writeParkingFile(&error);
     const bool previewed =
         parked && writeKeepingLineEnds(DocumentNames::previewFile(m_currentDir), &error);
-    m_window.widgets().statusPanels[2]->setText(
+    m_shell.setStatusText(
+        Shell::HintPanel,
         parked && previewed
             ? QStringLiteral("A backup of the File has been saved with a '_' character appended.")
             : QStringLiteral("The backup of the File could not be saved: ") + error);
 }
 
 bool DocumentController::eventFilter(QObject *watched, QEvent *event) {
-    const MainWidgets &w = m_window.widgets();
-    if (watched == w.webPageTabs && event->type() == QEvent::MouseButtonRelease && !m_busy)
+    if (watched == m_w.webPageTabs && event->type() == QEvent::MouseButtonRelease && !m_busy)
         backupCurrentText();
-    else if ((watched == w.webPage || watched == w.spareEditor) && event->type() == QEvent::FocusIn)
-        updateCopyCutButtons();
     return QObject::eventFilter(watched, event);
 }
 
@@ -411,8 +418,8 @@ bool DocumentController::eventFilter(QObject *watched, QEvent *event) {
 void DocumentController::clearPage() {
     m_editor->clearAll();
     m_currentFile.clear();
-    m_window.setFormCaption(QString());
-    m_window.widgets().htmlSplit->clear();
+    m_shell.setFormCaption(QString());
+    m_preview.clearPreviews();
 }
 
 bool DocumentController::closeActivePage() {
@@ -420,7 +427,7 @@ bool DocumentController::closeActivePage() {
         return false;
     const QString file = m_pages.at(m_current).fileName;
     if (m_editor->modified()) {
-        const int answer = m_window.workbench().ui.message(
+        const int answer = m_shell.ui().message(
             QStringLiteral("Save ") + file + QStringLiteral(" before closing?"), Msg::Confirmation,
             Msg::Yes | Msg::No | Msg::Cancel);
         if (answer == Msg::ResultYes) {
@@ -432,9 +439,8 @@ bool DocumentController::closeActivePage() {
         }
     }
 
-    BusyScope busy(m_busy);
-    MainWidgets &w = m_window.widgets();
-    QFile::remove(DocumentNames::parkingFile(file));
+    CountedScope busy(m_busy);
+        QFile::remove(DocumentNames::parkingFile(file));
     QFile::remove(DocumentNames::previewFile(DocumentNames::folderOf(file)));
     clearPage();
 
@@ -442,12 +448,12 @@ bool DocumentController::closeActivePage() {
     const int tabs = m_pages.count();
     if (tabs < 2) {
         m_editor->clearAll();
-        m_window.preview()->updateWebView();
+        m_preview.updateWebView();
     } else {
-        w.webPageTabs->setCurrentIndex(closing < tabs - 1 ? closing + 1 : closing - 1);
+        m_w.webPageTabs->setCurrentIndex(closing < tabs - 1 ? closing + 1 : closing - 1);
         loadFromPageHandle();
     }
-    w.webPageTabs->removeTab(closing);
+    m_w.webPageTabs->removeTab(closing);
     m_pages.removeAt(closing);
     m_tabStates.erase(m_tabStates.begin() + closing);
     if (m_pages.isEmpty()) {
@@ -455,9 +461,9 @@ bool DocumentController::closeActivePage() {
         m_editor->exchangeDocument(nullptr); // no undo back into the closed page
         setDocumentControls(false);
     } else {
-        m_current = w.webPageTabs->currentIndex();
+        m_current = m_w.webPageTabs->currentIndex();
     }
-    m_window.updateMenuStates();
+    m_shell.updateMenuStates();
     emit currentDocumentChanged();
     return true;
 }
@@ -474,18 +480,5 @@ bool DocumentController::closeAllPages() {
 
 void DocumentController::webPageChanged() {
     if (m_editor->modified())
-        m_window.widgets().buttons.save->setEnabled(true);
-    // Opening, switching and closing refresh the preview themselves.
-    if (!m_busy && m_window.workbench().settings.autoUpdate && m_window.documentOpen())
-        m_window.preview()->updateWebView();
-    updateCopyCutButtons();
-    m_window.checkClipboard();
-}
-
-void DocumentController::updateCopyCutButtons() {
-    if (!m_window.documentOpen())
-        return;
-    const bool selection = m_window.activeEditor()->hasSelectedText();
-    m_window.widgets().buttons.copy->setEnabled(selection);
-    m_window.widgets().buttons.cut->setEnabled(selection);
+        m_w.save->setEnabled(true);
 }

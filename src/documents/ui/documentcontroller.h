@@ -1,16 +1,37 @@
 #pragma once
 
+#include "app/area.h"
+#include "documents/activedocument.h"
 #include "documents/pagelist.h"
 
-#include <QObject>
 #include <QString>
 #include <memory>
 #include <vector>
 
-class MainWindow;
+class PercentSplitter;
+class PreviewPane;
 class QPrinter;
+class QTabBar;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class Shell;
+class TagInserter;
 class TLEdit;
 class TLEditDocument;
+struct MainActions;
+
+// The widgets the open documents use.
+struct DocumentWidgets {
+    TLEdit *webPage = nullptr;        // the document editor
+    TLEdit *spareEditor = nullptr;    // the scratch pad (also prints the text)
+    QTabBar *webPageTabs = nullptr;   // one tab per document
+    QTabWidget *powerBook = nullptr;  // the tag tool pages, usable with a document
+    PercentSplitter *mainSplitter = nullptr; // its second bar shows the scratch pad
+    QTreeWidget *outline = nullptr;   // project pages dragged from it become links
+    QToolButton *newPage = nullptr, *open = nullptr, *save = nullptr, *close = nullptr,
+                *print = nullptr;
+};
 
 // The open documents: one tab per document over the one document editor,
 // the page records, the parking files, New, Open, Save, Save As, Close,
@@ -22,16 +43,35 @@ class TLEditDocument;
 // parking file, the document's path with "_" appended, when its tab is left:
 // that copy survives a crash and is offered back when the document is opened
 // again.
-class DocumentController : public QObject {
+class DocumentController : public ActiveDocument, public Area {
     Q_OBJECT
 public:
-    explicit DocumentController(MainWindow &window);
+    DocumentController(Shell &shell, PreviewPane &preview, const DocumentWidgets &widgets,
+                       MainActions &actions, QObject *parent = nullptr);
     ~DocumentController() override;
 
-    // Full path of the document in the editor; empty when none is open.
-    QString currentFile() const;
-    // Its folder with a trailing "/"; the working directory follows it.
-    QString currentDir() const;
+    // Dropped project pages become links through the tag insertion.
+    void setTagInserter(TagInserter *tags) { m_tags = tags; }
+
+    // --- ActiveDocument -------------------------------------------------------------
+    bool isOpen() const override;
+    QString currentFile() const override;
+    QString currentDir() const override;
+    TLEdit &editor() override { return *m_editor; }
+    void markChanged() override;
+    void setBeforeSave(std::function<void()> step) override { m_beforeSave = std::move(step); }
+    void setNewPageWizard(std::function<bool()> wizard) override {
+        m_newPageWizard = std::move(wizard);
+    }
+
+    // --- Area -----------------------------------------------------------------------
+    void applySettings() override;
+    void firstShow() override;
+    void started() override;
+    void updateMenus(const UiState &state) override;
+    bool queryClose() override;
+    void shutdown() override;
+
     int count() const;
     // The tab of the document in the editor; -1 when none is open.
     int currentIndex() const { return m_current; }
@@ -43,9 +83,9 @@ public:
     // when the Initial Values wizard was started for a new, empty page;
     // false when nothing was opened, and for a New page that does not exist
     // yet while the wizard did not start.
-    bool loadFile(const QString &path, bool inProject);
+    bool loadFile(const QString &path, bool inProject) override;
     // Whether a document with exactly this path (same letter case) is open.
-    bool isFileNameOpen(const QString &path) const;
+    bool isFileNameOpen(const QString &path) const override;
     // Closes the current tab, asking first when it is modified; false when
     // the user cancelled (or the save they asked for failed).
     bool closeActivePage();
@@ -78,9 +118,10 @@ public:
     // beside it (run after a mouse release on the tab strip).
     void backupCurrentText();
 
-signals:
-    // A document was opened, restored by a tab change, or closed.
-    void currentDocumentChanged();
+    // The recent files of the File menu, from the settings.
+    void setLastFilesMenu();
+    // The open-file filter from the extension settings.
+    QString openFilter() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -110,13 +151,18 @@ private:
 
     // Editor events.
     void webPageChanged();
-    void updateCopyCutButtons();
 
     // Commands wired to menus and buttons.
     void wireCommands();
     void wireProjectDrag();
 
-    MainWindow &m_window;
+    Shell &m_shell;
+    PreviewPane &m_preview;
+    DocumentWidgets m_w;
+    MainActions &m_a;
+    TagInserter *m_tags = nullptr;
+    std::function<void()> m_beforeSave;
+    std::function<bool()> m_newPageWizard;
     TLEdit *m_editor;
     PageList m_pages;
     // What each tab keeps besides its page record.

@@ -3,10 +3,11 @@
 
 #include "preview/controller/previewcontroller.h"
 
-#include "app/ui/mainwindow.h"
+#include "app/shell.h"
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
-#include "documents/ui/documentcontroller.h"
+#include "documents/activedocument.h"
+#include "editor/searchstate.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewfinddialog.h"
 #include "preview/controller/previewrules.h"
@@ -55,10 +56,11 @@ constexpr int busyPollMs = 50;
 
 } // namespace
 
-PreviewController::PreviewController(MainWindow &window) : QObject(&window), m_window(window) {
-    MainWidgets &w = window.widgets();
-    m_slots[0].viewer = w.htmlSplit;
-    m_slots[1].viewer = w.htmlFull;
+PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets,
+                                     MainActions &actions, QObject *parent)
+    : QObject(parent), m_shell(shell), m_w(widgets), m_a(actions) {
+    m_slots[0].viewer = m_w.htmlSplit;
+    m_slots[1].viewer = m_w.htmlFull;
 
     m_renderTimer.setSingleShot(true);
     m_renderTimer.setInterval(0);
@@ -71,7 +73,7 @@ PreviewController::PreviewController(MainWindow &window) : QObject(&window), m_w
         viewer.loadFromString(html, baseDir);
     };
     // "Submit Results" lives as long as the window and is shown on demand.
-    m_submitForm = new SubmitForm(&window);
+    m_submitForm = new SubmitForm(m_shell.dialogParent());
 
     wireViewers();
     wireCommands();
@@ -99,15 +101,15 @@ PreviewController::Slot *PreviewController::slotOf(HtmlViewer *viewer) {
 
 // The preview on show: the full-screen one while the window is in that mode.
 HtmlViewer *PreviewController::liveViewer() const {
-    return m_window.isFullScreen() ? m_slots[1].viewer : m_slots[0].viewer;
+    return m_shell.isFullScreen() ? m_slots[1].viewer : m_slots[0].viewer;
 }
 
 QString PreviewController::documentFolder() const {
-    if (const DocumentController *documents = m_window.documents()) {
-        const QString file = documents->currentFile();
+    if (const ActiveDocument *document = m_document) {
+        const QString file = document->currentFile();
         if (!file.isEmpty())
             return QFileInfo(file).absolutePath();
-        const QString dir = documents->currentDir();
+        const QString dir = document->currentDir();
         if (!dir.isEmpty())
             return QDir(dir).absolutePath();
     }
@@ -115,14 +117,14 @@ QString PreviewController::documentFolder() const {
 }
 
 bool PreviewController::framePreviewShown() const {
-    PercentSplitter *split = m_window.widgets().splitScreen;
+    PercentSplitter *split = m_w.splitScreen;
     return split->barPercent(1) < 100;
 }
 
 // --- Refreshing ----------------------------------------------------------------------
 
 void PreviewController::updateWebView() {
-    if (m_window.isFullScreen()) {
+    if (m_shell.isFullScreen()) {
         // Only the preview on show is brought up to date. The split preview
         // keeps the text it showed, which cannot change while the editor is
         // hidden.
@@ -140,34 +142,26 @@ void PreviewController::updateWebView() {
 // follows its match-case option) without moving the caret, the selection or
 // the view, and without replacing the search text the user's Find Next uses.
 bool PreviewController::textIsFrameSet() {
-    TLEdit &editor = *m_window.widgets().webPage;
-    const int startLine = editor.startLine, startPos = editor.startPos;
-    const int endLine = editor.endLine, endPos = editor.endPos;
-    const QString searchText = editor.searchTextValue();
+    TLEdit &editor = *m_w.webPage;
+    SearchStateKeeper keep(editor, SearchStateKeeper::SearchTextAndCachedSelection);
     editor.startLine = editor.endLine = 1;
     editor.startPos = editor.endPos = 0;
-    const bool found = editor.locateText(PreviewRules::frameSetMarker()) == 1;
-    editor.startLine = startLine;
-    editor.startPos = startPos;
-    editor.endLine = endLine;
-    editor.endPos = endPos;
-    editor.setSearchText(searchText);
-    return found;
+    return editor.locateText(PreviewRules::frameSetMarker()) == 1;
 }
 
 void PreviewController::setFramePreviewShown(bool shown) {
-    PercentSplitter *split = m_window.widgets().splitScreen;
+    PercentSplitter *split = m_w.splitScreen;
     const int wanted = shown ? qMin(100, split->barPercent(0) + 1) : 100;
     if (split->barPercent(1) != wanted)
         split->setBarPercent(1, wanted);
 }
 
 void PreviewController::showFrameSet() {
-    MainWidgets &w = m_window.widgets();
+    const PreviewWidgets &w = m_w;
     const QString folder = documentFolder();
     if (!QDir::setCurrent(folder))
-        m_window.workbench().ui.message(QStringLiteral("Error changing default directory."),
-                                        Msg::Error, Msg::Ok);
+        m_shell.ui().message(QStringLiteral("Error changing default directory."), Msg::Error,
+                             Msg::Ok);
     const QString path = QDir(folder).filePath(PreviewRules::viewFileName());
     if (w.webPage->saveToFile(path)) {
         w.htmlFrames->loadFromFile(path);
@@ -210,12 +204,11 @@ void PreviewController::refreshViewer(int position, HtmlViewer *viewer) {
     Slot *slot = slotOf(viewer);
     if (slot)
         slot->due = false;
-    MainWidgets &w = m_window.widgets();
     bool failed = false;
     {
-        RenderingScope scope(w.toolsPanel);
+        RenderingScope scope(m_w.toolsPanel);
         try {
-            const QString text = w.webPage->text();
+            const QString text = m_w.webPage->text();
             if (text.isEmpty()) {
                 viewer->clear();
             } else {
@@ -231,7 +224,7 @@ void PreviewController::refreshViewer(int position, HtmlViewer *viewer) {
         }
     }
     if (failed)
-        m_window.workbench().ui.message(
+        m_shell.ui().message(
             QStringLiteral("An error occured while parsing a comment in your HTML document!"),
             Msg::Warning, Msg::Ok);
 }
@@ -245,7 +238,7 @@ void PreviewController::viewerReady(HtmlViewer *viewer, bool loaded) {
         return;
     if (loaded && slot->captionDue) {
         slot->captionDue = false;
-        m_window.setWindowTitle(viewer->documentTitle());
+        m_shell.setWindowCaption(viewer->documentTitle());
     }
     if (slot->awaitingShow) {
         slot->awaitingShow = false;
@@ -260,8 +253,7 @@ void PreviewController::clearPreviews() {
         slot.due = false;
         slot.awaitingShow = false;
     }
-    MainWidgets &w = m_window.widgets();
-    for (HtmlViewer *viewer : {w.htmlSplit, w.htmlFull, w.htmlFrames})
+    for (HtmlViewer *viewer : {m_w.htmlSplit, m_w.htmlFull, m_w.htmlFrames})
         viewer->clear();
     setFramePreviewShown(false);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/area.h"
+#include "preview/previewpane.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -7,10 +10,25 @@
 #include <array>
 #include <functional>
 
+class ActiveDocument;
 class HtmlViewer;
-class MainWindow;
+class PercentSplitter;
 class PreviewFindDialog;
+class QToolButton;
+class QWidget;
+class Shell;
 class SubmitForm;
+class TLEdit;
+struct MainActions;
+
+// The widgets of the preview pane.
+struct PreviewWidgets {
+    TLEdit *webPage = nullptr;     // the editor whose text is rendered
+    HtmlViewer *htmlSplit = nullptr, *htmlFull = nullptr, *htmlFrames = nullptr;
+    PercentSplitter *splitScreen = nullptr; // editor | preview | frame preview
+    QWidget *toolsPanel = nullptr;          // disabled while a page renders
+    QToolButton *refresh = nullptr, *back = nullptr, *forward = nullptr, *browser = nullptr;
+};
 
 // The previews of the main window: refreshing them from the editor, frame
 // sets, links, history, forms, inline images, find, and the external
@@ -20,11 +38,26 @@ class SubmitForm;
 // preview is still taking in the previous text is remembered and runs as
 // soon as the preview is done, with the text as it is then; several requests
 // in the meantime make one refresh.
-class PreviewController : public QObject {
+class PreviewController : public QObject, public PreviewPane, public Area {
     Q_OBJECT
 public:
-    explicit PreviewController(MainWindow &window);
+    PreviewController(Shell &shell, const PreviewWidgets &widgets, MainActions &actions,
+                      QObject *parent = nullptr);
     ~PreviewController() override;
+
+    // The document whose folder pages resolve against.
+    void setActiveDocument(ActiveDocument *document) { m_document = document; }
+
+    // --- Area -----------------------------------------------------------------------
+    void applySettings() override;
+    void firstShow() override;
+    void updateMenus(const UiState &state) override;
+    void fullScreenChanged(bool on) override;
+
+    // --- PreviewPane ----------------------------------------------------------------
+    void scrollToTop() override { goToTop(); }
+    bool renderedText(QString &text) override;
+    void printPage(QPrinter &printer, std::function<void(bool)> done) override;
 
     // Refreshes the preview from the editor text: shows the frame preview
     // (with the text written to "quilview.htm" beside the document) when the
@@ -32,15 +65,15 @@ public:
     // preview at its scroll position. While the full-screen preview is shown
     // only that one is re-rendered, from the top. The frame check and the
     // file are done at once; the rendering starts from the event loop.
-    void updateWebView();
+    void updateWebView() override;
     // Renders the editor text into `viewer` now and scrolls it to `position`.
     void refreshViewer(int position, HtmlViewer *viewer);
     // Empties the previews (no document open).
-    void clearPreviews();
+    void clearPreviews() override;
     // Shows the document in an external browser program.
     void launchBrowser(const QString &program, bool prefix);
     // Shows a file in the split preview: a picture on its own, or a page.
-    void showFile(const QString &path);
+    void showFile(const QString &path) override;
 
     // Viewer history: both previews move together.
     void goBack();
@@ -107,7 +140,10 @@ private:
     void linkClicked(const QString &target, bool *handled);
     void showLinkTarget(const QString &target);
 
-    MainWindow &m_window;
+    Shell &m_shell;
+    PreviewWidgets m_w;
+    MainActions &m_a;
+    ActiveDocument *m_document = nullptr;
     std::array<Slot, 2> m_slots; // split preview, full-screen preview
     QTimer m_renderTimer;        // runs due renders from the event loop
     QTimer m_busyPoll;           // looks again while a viewer is busy

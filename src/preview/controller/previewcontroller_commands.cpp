@@ -4,9 +4,11 @@
 #include "preview/controller/previewcontroller.h"
 
 #include "app/helpertips.h"
-#include "app/ui/mainwindow.h"
+#include "app/menurules.h"
+#include "app/shell.h"
+#include "app/ui/mainactions.h"
 #include "app/userinteraction.h"
-#include "documents/ui/documentcontroller.h"
+#include "documents/activedocument.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewfinddialog.h"
 #include "preview/controller/previewrules.h"
@@ -22,8 +24,8 @@
 #include <QToolButton>
 
 void PreviewController::wireCommands() {
-    MainActions &a = m_window.actions();
-    MainWidgets &w = m_window.widgets();
+    MainActions &a = m_a;
+    const PreviewWidgets &w = m_w;
 
     QList<QAction *> built{a.refreshHtml,   a.popupRefresh, a.previewRefresh, a.previewTop,
                            a.previewBottom, a.previewCopy,  a.previewFind,    a.viewInlineImages,
@@ -35,7 +37,7 @@ void PreviewController::wireCommands() {
 
     for (QAction *refresh : {a.refreshHtml, a.popupRefresh, a.previewRefresh})
         connect(refresh, &QAction::triggered, this, &PreviewController::updateWebView);
-    connect(w.buttons.refresh, &QToolButton::clicked, this, &PreviewController::updateWebView);
+    connect(w.refresh, &QToolButton::clicked, this, &PreviewController::updateWebView);
 
     connect(a.previewTop, &QAction::triggered, this, &PreviewController::goToTop);
     connect(a.previewBottom, &QAction::triggered, this, &PreviewController::goToBottom);
@@ -43,23 +45,23 @@ void PreviewController::wireCommands() {
     connect(a.previewFind, &QAction::triggered, this, &PreviewController::showFindDialog);
 
     connect(a.viewInlineImages, &QAction::triggered, this, [this](bool on) {
-        if (m_window.documentOpen())
-            m_window.showHelperTopic(HelperTopic::ImageView);
+        if (m_w.webPage->isEnabled())
+            m_shell.showHelperTopic(HelperTopic::ImageView);
         setViewImages(on);
     });
 
-    connect(w.buttons.back, &QToolButton::clicked, this, &PreviewController::goBack);
-    connect(w.buttons.forward, &QToolButton::clicked, this, &PreviewController::goForward);
+    connect(w.back, &QToolButton::clicked, this, &PreviewController::goBack);
+    connect(w.forward, &QToolButton::clicked, this, &PreviewController::goForward);
     for (int i = 0; i < int(a.historyItems.size()); ++i)
         connect(a.historyItems[i], &QAction::triggered, this, [this, i] { chooseHistoryItem(i); });
 
     connect(a.browser1, &QAction::triggered, this, [this] { runBrowser(1); });
     connect(a.browser2, &QAction::triggered, this, [this] { runBrowser(2); });
-    connect(w.buttons.browser, &QToolButton::clicked, this, [this] { runBrowser(1); });
+    connect(w.browser, &QToolButton::clicked, this, [this] { runBrowser(1); });
 }
 
 void PreviewController::wireViewers() {
-    MainWidgets &w = m_window.widgets();
+    const PreviewWidgets &w = m_w;
     for (Slot &slot : m_slots) {
         HtmlViewer *viewer = slot.viewer;
         connect(viewer, &HtmlViewer::historyChanged, this,
@@ -76,18 +78,27 @@ void PreviewController::wireViewers() {
             [this](const QString &action, const QString &method, const QStringList &results) {
                 m_submitForm->showResults(action, method, results);
             });
+    // With "Auto update HTML viewer" on, every change of the text is shown;
+    // changes in quick succession make one render.
+    connect(m_w.webPage, &TLEdit::changed, this, [this] {
+        if (m_shell.settings().autoUpdate && m_w.webPage->isEnabled())
+            updateWebView();
+    });
+    split->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(split, &QWidget::customContextMenuRequested, this, [this, split](const QPoint &pos) {
+        m_shell.updateMenuStates();
+        m_a.htmlPopup->popup(split->mapToGlobal(pos));
+    });
 }
 
 // --- Links -----------------------------------------------------------------------------
 
 void PreviewController::showLinkTarget(const QString &target) {
-    MainWidgets &w = m_window.widgets();
-    w.statusPanels[2]->setText(target);
-    w.headerSections[3]->setText(target);
+    m_shell.showLinkTarget(target);
 }
 
 void PreviewController::linkClicked(const QString &target, bool *handled) {
-    if (!PreviewRules::isPictureLink(target, m_window.workbench().settings.graphicExtension))
+    if (!PreviewRules::isPictureLink(target, m_shell.settings().graphicExtension))
         return; // the viewer follows it
     *handled = true;
     emit pictureLinkChosen(PreviewRules::linkFileName(target));
@@ -106,16 +117,16 @@ void PreviewController::historyChanged(HtmlViewer *viewer) {
     if (viewer->isBusy())
         slot->captionDue = true;
     else
-        m_window.setWindowTitle(viewer->documentTitle());
+        m_shell.setWindowCaption(viewer->documentTitle());
 }
 
 void PreviewController::updateHistoryControls(HtmlViewer *viewer) {
-    MainWidgets &w = m_window.widgets();
-    MainActions &a = m_window.actions();
+    const PreviewWidgets &w = m_w;
+    MainActions &a = m_a;
     const QStringList entries = viewer->history();
     const int index = viewer->historyIndex();
-    w.buttons.forward->setEnabled(index > 0);
-    w.buttons.back->setEnabled(index < entries.size());
+    w.forward->setEnabled(index > 0);
+    w.back->setEnabled(index < entries.size());
     a.historyMenu->menuAction()->setVisible(!entries.isEmpty());
     for (int i = 0; i < int(a.historyItems.size()); ++i) {
         QAction *item = a.historyItems[i];
@@ -168,17 +179,17 @@ void PreviewController::chooseHistoryItem(int index) {
 // --- Preview commands ------------------------------------------------------------------
 
 void PreviewController::goToTop() {
-    m_window.widgets().htmlSplit->setPosition(0);
+    m_w.htmlSplit->setPosition(0);
 }
 
 void PreviewController::goToBottom() {
-    HtmlViewer *split = m_window.widgets().htmlSplit;
+    HtmlViewer *split = m_w.htmlSplit;
     split->setPosition(split->maxPosition());
 }
 
 void PreviewController::copySelection() {
-    m_window.widgets().htmlSplit->copyToClipboard();
-    m_window.checkClipboard();
+    m_w.htmlSplit->copyToClipboard();
+    m_shell.updateMenuStates();
 }
 
 PreviewFindDialog *PreviewController::findDialog() const {
@@ -187,7 +198,7 @@ PreviewFindDialog *PreviewController::findDialog() const {
 
 void PreviewController::showFindDialog() {
     if (!m_findDialog) {
-        m_findDialog = new PreviewFindDialog(&m_window);
+        m_findDialog = new PreviewFindDialog(m_shell.dialogParent());
         connect(m_findDialog, &PreviewFindDialog::findNextRequested, this,
                 &PreviewController::findNext);
     }
@@ -200,28 +211,27 @@ void PreviewController::findNext(const QString &text, bool matchCase) {
     if (text.isEmpty())
         return;
     QPointer<PreviewController> self(this);
-    m_window.widgets().htmlSplit->find(text, matchCase, [self, text](bool found) {
+    m_w.htmlSplit->find(text, matchCase, [self, text](bool found) {
         if (!self || found)
             return;
-        self->m_window.workbench().ui.message(QStringLiteral("No further occurances of ") +
+        self->m_shell.ui().message(QStringLiteral("No further occurances of ") +
                                                   QLatin1Char('"') + text + QLatin1Char('"'),
                                               Msg::Information, Msg::Ok);
     });
 }
 
 void PreviewController::setViewImages(bool on) {
-    MainWidgets &w = m_window.widgets();
-    w.htmlSplit->setViewImages(on);
-    w.htmlFull->setViewImages(on);
-    m_window.actions().viewInlineImages->setChecked(on);
-    m_window.workbench().settings.showImages = on;
+    m_w.htmlSplit->setViewImages(on);
+    m_w.htmlFull->setViewImages(on);
+    m_a.viewInlineImages->setChecked(on);
+    m_shell.settings().showImages = on;
 }
 
 // --- External browsers -----------------------------------------------------------------
 
 void PreviewController::runBrowser(int which) {
-    m_window.showHelperTopic(HelperTopic::BrowserRefresh);
-    const Settings &s = m_window.workbench().settings;
+    m_shell.showHelperTopic(HelperTopic::BrowserRefresh);
+    const Settings &s = m_shell.settings();
     if (which == 2)
         launchBrowser(s.browser2, s.browser2Prefix);
     else
@@ -229,7 +239,7 @@ void PreviewController::runBrowser(int which) {
 }
 
 void PreviewController::launchBrowser(const QString &program, bool prefix) {
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     if (program.isEmpty()) {
         ui.message(QStringLiteral("No default browser has been selected!"), Msg::Information,
                    Msg::Ok);
@@ -238,14 +248,14 @@ void PreviewController::launchBrowser(const QString &program, bool prefix) {
     const QString folder = documentFolder();
     const QString path = QDir(folder).filePath(PreviewRules::viewFileName());
     QString error;
-    if (!m_window.widgets().webPage->saveToFile(path, &error)) {
+    if (!m_w.webPage->saveToFile(path, &error)) {
         // The browser would show an old copy of the page, or none.
         ui.message(error, Msg::Warning, Msg::Ok);
         return;
     }
     QString workingDir;
-    if (const DocumentController *documents = m_window.documents())
-        workingDir = documents->currentDir();
+    if (m_document)
+        workingDir = m_document->currentDir();
     if (workingDir.isEmpty())
         workingDir = folder;
     if (!QProcess::startDetached(program, {PreviewRules::browserArgument(path, prefix)},

@@ -1,14 +1,15 @@
 // What the editor knows about the mark-up under the caret: the lamps, tag
 // pairs, attribute editing by double-click and the two clean-up commands.
 
+#include "app/scopeguards.h"
+#include "app/shell.h"
 #include "app/ui/lamp.h"
-#include "app/ui/mainwindow.h"
+#include "app/ui/mainactions.h"
 #include "app/userinteraction.h"
-#include "documents/ui/documentcontroller.h"
+#include "documents/activedocument.h"
+#include "editor/searchstate.h"
 #include "editor/tledit.h"
-#include "preview/controller/previewcontroller.h"
-#include "preview/htmlviewer.h"
-#include "preview/viewerengine.h"
+#include "preview/previewpane.h"
 #include "settings/colors.h"
 #include "settings/settings.h"
 #include "tags/cursorlocation.h"
@@ -20,11 +21,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
-#include <QTimer>
 #include <QToolButton>
 #include <climits>
 
@@ -46,7 +44,6 @@ const QString kRemoveColorsQuestion =
     QStringLiteral("Remove COLOR and BGCOLOR tags with empty contents such as COLOR=\"\"?");
 const QString kPictureFilter =
     QStringLiteral("Pictures|*.gif;*.jpg;*.jpeg;*.png;*.bmp|All Files|*");
-constexpr int kRenderTimeoutMs = 30000;
 
 const QColor kGreen(0, 255, 0);
 const QColor kRed(255, 0, 0);
@@ -55,18 +52,6 @@ const QColor kYellow(255, 255, 0);
 bool before(int line1, int col1, int line2, int col2) {
     return line1 < line2 || (line1 == line2 && col1 <= col2);
 }
-
-// Keeps the user's "Find Next" text across searches made on the user's behalf.
-class SearchTextKeeper {
-public:
-    explicit SearchTextKeeper(TLEdit &editor)
-        : m_editor(editor), m_text(editor.searchTextValue()) {}
-    ~SearchTextKeeper() { m_editor.setSearchText(m_text); }
-
-private:
-    TLEdit &m_editor;
-    QString m_text;
-};
 
 } // namespace
 
@@ -79,7 +64,7 @@ bool TagController::inATag() {
 }
 
 void TagController::webPageClick() {
-    MainWidgets &w = m_window.widgets();
+    const TagWidgets &w = m_w;
     w.inATagLight->setColor(Lamp::neutral());
     w.inABodyLight->setColor(Lamp::neutral());
     TLEdit &ed = editor();
@@ -91,7 +76,7 @@ void TagController::webPageClick() {
     const bool tag = inATag();
 
     // The searches move only the cached selection; the user's caret stays.
-    SearchTextKeeper keeper(ed);
+    SearchStateKeeper keeper(ed);
     ed.startLine = ed.endLine = 1;
     ed.startPos = ed.endPos = 0;
     bool bodyFound = false;
@@ -109,7 +94,7 @@ void TagController::webPageClick() {
         if (ed.locateText(QStringLiteral("</body"))) {
             endLine = ed.startLine;
             endPos = ed.startPos;
-            m_window.workbench().ui.message(kTwoClosingBodies, Msg::Warning, Msg::Ok);
+            m_shell.ui().message(kTwoClosingBodies, Msg::Warning, Msg::Ok);
         }
     }
     const bool inBody = bodyFound && before(bodyLine, bodyPos, caretLine, caretPos) &&
@@ -122,7 +107,7 @@ void TagController::webPageClick() {
 
 bool TagController::highlightTag(const QString &opening, const QString &closing) {
     TLEdit &ed = editor();
-    SearchTextKeeper keeper(ed);
+    SearchStateKeeper keeper(ed);
     // A found match becomes the control's selection, anchored at its start.
     if (!ed.searchText(opening))
         return false;
@@ -152,7 +137,7 @@ void TagController::webPageDblClick() {
         changed = editColorValue(s);
     } else if (s.indexOf(QLatin1String("BODY")) == 1) {
         // The body statement command, once it is there.
-        QAction *body = m_window.actions().bodyStatement;
+        QAction *body = m_a.bodyStatement;
         if (!MainActions::isPending(body) && body->isEnabled())
             body->trigger();
     } else if (upper.startsWith(QLatin1String("ALIGN="))) {
@@ -171,7 +156,7 @@ void TagController::webPageDblClick() {
 }
 
 bool TagController::editColorValue(const QString &selected) {
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     QColor color;
     if (!hexToColor(attributeValue(selected), color)) {
         ui.message(Msg::exceptionText(QStringLiteral("WebPageDblClick")), Msg::Warning, Msg::Ok);
@@ -183,14 +168,14 @@ bool TagController::editColorValue(const QString &selected) {
     editor().replaceSel(selected.left(equals + 1) + QStringLiteral("\"#") + colorToHex(color) +
                         QLatin1Char('"'));
     m_body.rememberColor(selected, color);
-    m_window.widgets().buttons.save->setEnabled(true);
+    m_document.markChanged();
     return true;
 }
 
 bool TagController::choosePicture(const QString &selected) {
-    UserInteraction &ui = m_window.workbench().ui;
+    UserInteraction &ui = m_shell.ui();
     const QString name = selected.left(selected.indexOf(QLatin1Char('='))).toUpper();
-    QString pageDir = m_window.documents()->currentDir();
+    QString pageDir = m_document.currentDir();
     if (pageDir.isEmpty())
         pageDir = QDir::currentPath();
     if (!pageDir.endsWith(QLatin1Char('/')))
@@ -205,7 +190,7 @@ bool TagController::choosePicture(const QString &selected) {
         return false;
     const QFileInfo chosen(path);
     editor().replaceSel(name + QStringLiteral("=\"") + chosen.fileName() + QLatin1Char('"'));
-    m_window.widgets().buttons.save->setEnabled(true);
+    m_document.markChanged();
 
     if (!QDir::setCurrent(pageDir))
         ui.message(QStringLiteral("Cannot find directory"), Msg::Warning, Msg::Ok);
@@ -223,7 +208,7 @@ bool TagController::choosePicture(const QString &selected) {
 
 ParmForm *TagController::parameterForm() {
     if (!m_parmForm)
-        m_parmForm = new ParmForm(m_window.workbench().ui, &m_window);
+        m_parmForm = new ParmForm(m_shell.ui(), m_shell.dialogParent());
     return m_parmForm;
 }
 
@@ -252,25 +237,23 @@ bool TagController::showParameterSelections(const QString &page) {
 // --- Clean-up commands ------------------------------------------------------------------------
 
 void TagController::stripHtmlCodes() {
-    UserInteraction &ui = m_window.workbench().ui;
-    if (!m_window.documentOpen())
+    UserInteraction &ui = m_shell.ui();
+    if (!m_document.isOpen())
         return;
     if (ui.message(kStripQuestion, Msg::Information, Msg::Ok | Msg::Cancel) != Msg::ResultOk)
         return;
     QString text;
-    if (!ViewerEngine::instance().isLoaded()) {
-        ui.message(kStripUnavailable, Msg::Warning, Msg::Ok);
-        return;
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString source = editor().text();
-    const bool rendered = waitForRenderedText(text);
-    QApplication::restoreOverrideCursor();
+    bool rendered = false;
+    {
+        WaitCursor wait;
+        rendered = m_preview.renderedText(text);
+    }
     if (!rendered) {
         ui.message(kStripUnavailable, Msg::Warning, Msg::Ok);
         return;
     }
-    if (!m_window.documentOpen() || editor().text() != source) {
+    if (!m_document.isOpen() || editor().text() != source) {
         ui.message(kStripChanged, Msg::Warning, Msg::Ok);
         return;
     }
@@ -278,56 +261,13 @@ void TagController::stripHtmlCodes() {
     TLEdit &ed = editor();
     ed.selectAllText();
     ed.replaceSel(text);
-    m_window.widgets().buttons.save->setEnabled(true);
+    m_document.markChanged();
     refreshAfter(true);
 }
 
-bool TagController::waitForRenderedText(QString &text) {
-    HtmlViewer *viewer = m_window.widgets().htmlSplit;
-    QEventLoop loop;
-    bool done = false;
-    bool ok = false;
-    QPointer<QEventLoop> guard(&loop);
-    auto finish = [&](bool success) {
-        if (done)
-            return;
-        done = true;
-        ok = success;
-        if (guard)
-            loop.quit();
-    };
-    // The loop and the flags live on this stack frame: a late answer after a
-    // time-out must not reach them.
-    auto alive = std::make_shared<bool>(true);
-    const QMetaObject::Connection loaded =
-        connect(viewer, &HtmlViewer::loadFinished, &loop, [&, viewer, alive](bool success) {
-            if (!success) {
-                finish(false);
-                return;
-            }
-            viewer->renderedText([&, alive](const QString &t) {
-                if (!*alive)
-                    return;
-                text = t;
-                finish(true);
-            });
-        });
-    QTimer::singleShot(kRenderTimeoutMs, &loop, [&] { finish(false); });
-    // The preview renders the editor text as it always does; should it start
-    // nothing, the text is loaded into the viewer here.
-    m_window.preview()->refreshViewer(0, viewer);
-    if (!viewer->isBusy() && !done)
-        viewer->loadFromString(editor().text(), m_window.documents()->currentDir());
-    if (!done)
-        loop.exec();
-    *alive = false;
-    disconnect(loaded);
-    return ok;
-}
-
 void TagController::removeInvalidColors() {
-    UserInteraction &ui = m_window.workbench().ui;
-    if (!m_window.documentOpen())
+    UserInteraction &ui = m_shell.ui();
+    if (!m_document.isOpen())
         return;
     if (ui.message(kRemoveColorsQuestion, Msg::Information, Msg::Yes | Msg::No) != Msg::ResultYes)
         return;
@@ -344,7 +284,7 @@ void TagController::removeInvalidColors() {
     removed += ed.replaceAll(QStringLiteral("color=\"\""), QString());
     setCursorLocation(ed, location);
     if (removed > 0) {
-        m_window.widgets().buttons.save->setEnabled(true);
+        m_document.markChanged();
         refreshAfter(true);
     }
 }

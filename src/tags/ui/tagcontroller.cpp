@@ -2,53 +2,66 @@
 // tags into the document.
 
 #include "tags/ui/tagcontroller.h"
-#include "app/ui/mainwindow.h"
+#include "app/menurules.h"
+#include "app/shell.h"
+#include "app/ui/lamp.h"
+#include "app/ui/mainactions.h"
+#include "app/ui/mainwidgets.h"
 #include "app/userinteraction.h"
+#include "documents/activedocument.h"
 #include "editor/tledit.h"
-#include "preview/controller/previewcontroller.h"
+#include "preview/previewpane.h"
 #include "settings/settings.h"
 #include "tags/tagtext.h"
 #include "tags/ui/toolpages.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QTabWidget>
 #include <QToolButton>
 
-TagController::TagController(MainWindow &window) : QObject(&window), m_window(window) {
-    MainWidgets &w = window.widgets();
-    m_lcrPopup = new QMenu(&window);
+TagController::TagController(Shell &shell, ActiveDocument &document, PreviewPane &preview,
+                             const TagWidgets &widgets, MainActions &actions, QObject *parent)
+    : QObject(parent), m_shell(shell), m_document(document), m_preview(preview), m_w(widgets),
+      m_a(actions) {
+    m_lcrPopup = new QMenu(m_shell.dialogParent());
     m_lcrPopup->setObjectName(QStringLiteral("LCRPopup"));
-    m_pages = new ToolPages(*this, w, window.workbench().settings, this);
+    m_pages = new ToolPages(*this, m_w.toolPages, m_shell.settings(), this);
     wireMenus();
 
-    w.webPage->setKeyPressHook([this](QChar typed) { return filterTypedCharacter(typed); });
-    connect(w.webPage, &TLEdit::clicked, this, [this] {
-        if (m_window.workbench().settings.useEws)
+    TLEdit &page = m_document.editor();
+    page.setKeyPressHook([this](QChar typed) { return filterTypedCharacter(typed); });
+    connect(&page, &TLEdit::clicked, this, [this] {
+        if (m_shell.settings().useEws)
             webPageClick();
     });
-    connect(w.webPage, &TLEdit::doubleClicked, this, &TagController::webPageDblClick);
+    connect(&page, &TLEdit::doubleClicked, this, &TagController::webPageDblClick);
+    connect(&m_document, &ActiveDocument::currentDocumentChanged, this,
+            &TagController::documentChanged);
 }
 
-TagController::~TagController() = default;
+TagController::~TagController() {
+    delete m_lcrPopup;
+}
 
 TLEdit &TagController::editor() const {
-    return *m_window.widgets().webPage;
+    return m_document.editor();
 }
 
 bool TagController::canInsert() const {
-    return !m_window.isFullScreen() && m_window.documentOpen();
+    return !m_shell.isFullScreen() && m_document.isOpen();
 }
 
 void TagController::finishInsertion() {
-    m_window.widgets().buttons.save->setEnabled(true);
+    m_document.markChanged();
     refreshAfter(true);
 }
 
 void TagController::refreshAfter(bool textChanged) {
     // With automatic updates on, the editor's change refreshes the preview.
-    if (textChanged && m_window.workbench().settings.autoUpdate)
+    if (textChanged && m_shell.settings().autoUpdate)
         return;
-    m_window.preview()->updateWebView();
+    m_preview.updateWebView();
     ++m_refreshes;
     emit previewRefreshed();
 }
@@ -101,6 +114,17 @@ void TagController::insertSelected2(const QString &opening, const QString &closi
     finishInsertion();
 }
 
+void TagController::insertLines(const QStringList &lines) {
+    if (!canInsert())
+        return;
+    QString block;
+    for (const QString &line : lines)
+        block += line + QStringLiteral("\r\n");
+    editor().replaceSel(block);
+    editor().setFocus();
+    finishInsertion();
+}
+
 void TagController::createUnevenTags(const QString &spec) {
     const TagPair pair = unevenTags(spec);
     insertSelected2(pair.opening, pair.closing);
@@ -131,7 +155,7 @@ void TagController::address1Click(const QString &caption) {
 }
 
 void TagController::insertParagraphMarker(bool fromMenu) {
-    if (m_window.workbench().settings.useClosingP)
+    if (m_shell.settings().useClosingP)
         insertSelected(QStringLiteral("<P>"));
     else
         insertText(fromMenu ? QStringLiteral("<P>\r") : QStringLiteral("<P>"));
@@ -156,7 +180,7 @@ void TagController::showDropDown(QWidget *button, const QString &hint) {
 
 void TagController::insertFontFromDialog() {
     FontChoice font;
-    if (!m_window.workbench().ui.chooseFont(font))
+    if (!m_shell.ui().chooseFont(font))
         return;
     const TagPair pair = fontDialogTags(font);
     insertSelected2(pair.opening, pair.closing);
@@ -164,13 +188,13 @@ void TagController::insertFontFromDialog() {
 
 void TagController::insertFontColor() {
     QColor color(0, 0, 0);
-    if (!m_window.workbench().ui.chooseColor(color))
+    if (!m_shell.ui().chooseColor(color))
         return;
     insertSelected2(fontColorTag(color), QStringLiteral("</FONT>"));
 }
 
 QChar TagController::filterTypedCharacter(QChar typed) {
-    const Settings &s = m_window.workbench().settings;
+    const Settings &s = m_shell.settings();
     TLEdit &ed = editor();
     QChar result = typed;
     if (typed == QLatin1Char('\r')) {
@@ -186,7 +210,7 @@ QChar TagController::filterTypedCharacter(QChar typed) {
             result = QChar();
         }
     }
-    m_window.widgets().buttons.save->setEnabled(true);
+    m_document.markChanged();
     return result;
 }
 
@@ -202,7 +226,7 @@ bool TagController::startInitialValues() {
 // --- Menu entries -------------------------------------------------------------------------
 
 void TagController::wireMenus() {
-    MainActions &a = m_window.actions();
+    MainActions &a = m_a;
     auto on = [this](QAction *action, std::function<void()> run) {
         MainActions::setBuilt({action});
         connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
@@ -241,4 +265,43 @@ void TagController::wireMenus() {
     on(a.stripHtmlCodes, [this] { stripHtmlCodes(); });
     on(a.removeInvalidColors, [this] { removeInvalidColors(); });
     on(a.checkCursorPosition, [this] { webPageClick(); });
+}
+
+// --- Area --------------------------------------------------------------------------------
+
+void TagController::setCustomPagesShown() {
+    const Settings &s = m_shell.settings();
+    for (int i = 0; i < 4; ++i)
+        m_w.powerBook->setTabVisible(MainWidgets::Custom1 + i, s.showCustom[i]);
+}
+
+void TagController::applySettings() {
+    const Settings &s = m_shell.settings();
+    setCustomPagesShown();
+    for (int i = 0; i < 4; ++i)
+        if (!s.customCaption[i].isEmpty())
+            m_w.powerBook->setTabText(MainWidgets::Custom1 + i, s.customCaption[i]);
+}
+
+void TagController::settingsChanged() {
+    setCustomPagesShown();
+}
+
+void TagController::captureSettings() {
+    Settings &s = m_shell.settings();
+    for (int i = 0; i < 4; ++i)
+        s.customCaption[i] = m_w.powerBook->tabText(MainWidgets::Custom1 + i).left(15);
+}
+
+void TagController::updateMenus(const UiState &s) {
+    MainActions::setUsable(m_a.checkCursorPosition, s.documentOpen);
+}
+
+void TagController::documentChanged() {
+    if (m_document.isOpen() && m_shell.settings().useEws) {
+        webPageClick();
+    } else if (!m_document.isOpen()) {
+        m_w.inATagLight->setColor(Lamp::neutral());
+        m_w.inABodyLight->setColor(Lamp::neutral());
+    }
 }

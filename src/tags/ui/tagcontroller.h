@@ -1,18 +1,36 @@
 #pragma once
 
+#include "app/area.h"
 #include "tags/bodymemory.h"
+#include "tags/taginserter.h"
 
 #include <QChar>
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
 
-class MainWindow;
+class ActiveDocument;
+class Lamp;
 class ParmForm;
+class PreviewPane;
 class QMenu;
+class QTabWidget;
 class QWidget;
+class Shell;
 class TLEdit;
 class ToolPages;
+struct MainActions;
+
+// The widgets of tag editing: the lamps and the tool pages.
+struct TagWidgets {
+    Lamp *inATagLight = nullptr;     // "TAG:"
+    Lamp *inABodyLight = nullptr;    // "BODY:"
+    QTabWidget *powerBook = nullptr; // the tool pages
+    // Pages of PowerBook by caption: Font, Special, Format, Lists, Tables,
+    // Images, Links, Forms, Templates, ASP, Custom 1 .. Custom 4.
+    std::array<QWidget *, 14> toolPages{};
+};
 
 // Putting mark-up into the document and knowing where the caret stands in it:
 // the insertion operations every tag button, menu entry and generator uses,
@@ -23,21 +41,31 @@ class ToolPages;
 // the full-screen preview hides it (or no document is open). Each insertion
 // enables the Save button and refreshes the preview exactly once: itself when
 // "Auto update HTML viewer" is off, through the editor's change otherwise.
-class TagController : public QObject {
+class TagController : public QObject, public TagInserter, public Area {
     Q_OBJECT
 public:
-    explicit TagController(MainWindow &window);
+    TagController(Shell &shell, ActiveDocument &document, PreviewPane &preview,
+                  const TagWidgets &widgets, MainActions &actions, QObject *parent = nullptr);
     ~TagController() override;
+
+    // --- Area -----------------------------------------------------------------------
+    void applySettings() override;
+    void settingsChanged() override;
+    void updateMenus(const UiState &state) override;
+    void captureSettings() override;
 
     // --- Insertion ------------------------------------------------------------------
     // Inserts text at the caret, replacing the selection; the caret ends after it.
-    void insertText(const QString &text);
+    void insertText(const QString &text) override;
     // Wraps the selection in `tag` and its closing tag ("<B>" gives "</B>").
-    void insertSelected(const QString &tag);
+    void insertSelected(const QString &tag) override;
     // Wraps the selection in two given texts. With a selection, the whole
     // wrapped text ends selected; without, the caret stands just before the
     // closing text (also when that text spans lines).
-    void insertSelected2(const QString &opening, const QString &closing);
+    void insertSelected2(const QString &opening, const QString &closing) override;
+    // Puts the lines, each followed by CR LF, in place of the selection,
+    // focuses the editor and refreshes the preview once.
+    void insertLines(const QStringList &lines) override;
     // "<UL><LI>..</UL> - list" wraps in "<UL><LI>" and "</UL>".
     void createUnevenTags(const QString &spec);
     // "<P ALIGN="left"></P>" wraps in "<P ALIGN="left">" and "</P>".
@@ -73,6 +101,8 @@ public:
     // Updates the TAG and BODY lamps from the caret's place. Runs whatever the
     // lamps setting says; the click handler checks it.
     void webPageClick();
+    // The lamps follow the document on screen (grey with none).
+    void documentChanged();
     // Selects the next `opening` ... `closing` pair after the caret.
     bool highlightTag(const QString &opening, const QString &closing);
     // Attribute editing by double-click on the selected word.
@@ -109,9 +139,13 @@ private:
     void wireMenus();
     bool editColorValue(const QString &selected);
     bool choosePicture(const QString &selected);
-    bool waitForRenderedText(QString &text);
+    void setCustomPagesShown();
 
-    MainWindow &m_window;
+    Shell &m_shell;
+    ActiveDocument &m_document;
+    PreviewPane &m_preview;
+    TagWidgets m_w;
+    MainActions &m_a;
     ToolPages *m_pages = nullptr;
     QMenu *m_lcrPopup = nullptr;
     ParmForm *m_parmForm = nullptr;

@@ -49,11 +49,12 @@ void addToRow(QWidget *page, QWidget *control) {
 
 } // namespace
 
-ToolPages::ToolPages(TagController &tags, MainWidgets &widgets, Settings &settings, QObject *parent)
+ToolPages::ToolPages(TagController &tags, const std::array<QWidget *, 14> &pages,
+                     Settings &settings, QObject *parent)
     : QObject(parent), m_tags(tags), m_settings(settings) {
-    buildFontPage(widgets.toolPages[MainWidgets::Font]);
-    buildFormatPage(widgets.toolPages[MainWidgets::Format]);
-    buildListsButton(widgets.toolPages[MainWidgets::Lists]);
+    buildFontPage(pages[MainWidgets::Font]);
+    buildFormatPage(pages[MainWidgets::Format]);
+    buildListsButton(pages[MainWidgets::Lists]);
 }
 
 QToolButton *ToolPages::button(QWidget *page, const QString &name, const QString &caption,

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 
-struct MainWidgets;
 class TagController;
 class QComboBox;
 class QToolButton;
@@ -15,7 +15,8 @@ struct Settings;
 class ToolPages : public QObject {
     Q_OBJECT
 public:
-    ToolPages(TagController &tags, MainWidgets &widgets, Settings &settings, QObject *parent);
+    ToolPages(TagController &tags, const std::array<QWidget *, 14> &pages, Settings &settings,
+              QObject *parent);
 
 private:
     void buildFontPage(QWidget *page);

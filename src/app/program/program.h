@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/ui/mainwindow.h"
+
+#include <memory>
+
+class DocumentController;
+class EditorArea;
+class PreviewController;
+class ProjectArea;
+class TagController;
+
+// The composition root: builds the main window and every area in order,
+// hands each area the small interfaces and widgets it needs, and adds the
+// areas to the window, which runs the start-up and shutdown steps through
+// them. The only place that knows every area.
+class Program {
+public:
+    explicit Program(Workbench workbench);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    MainWindow &window() { return *m_window; }
+    EditorArea &editing() { return *m_editing; }
+    PreviewController &preview() { return *m_preview; }
+    DocumentController &documents() { return *m_documents; }
+    TagController &tags() { return *m_tags; }
+    ProjectArea &projects() { return *m_projects; }
+
+private:
+    // Declared first, destroyed last: the areas go before the window whose
+    // widgets they use.
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<EditorArea> m_editing;
+    std::unique_ptr<PreviewController> m_preview;
+    std::unique_ptr<DocumentController> m_documents;
+    std::unique_ptr<TagController> m_tags;
+    std::unique_ptr<ProjectArea> m_projects;
+};
