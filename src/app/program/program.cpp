@@ -2,6 +2,7 @@
 
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
+#include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
 #include "projects/area/projectarea.h"
 #include "tags/ui/tagcontroller.h"
@@ -38,6 +39,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                      m_editing.get(), &EditorArea::documentChanged);
 
     m_projects = std::make_unique<ProjectArea>(window, w.outline);
+    m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
 
     for (Area *area : std::initializer_list<Area *>{m_editing.get(), m_preview.get(),
                                                     m_projects.get(), m_documents.get(),
@@ -48,6 +50,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 
 Program::~Program() {
     m_window->detachAreas();
+    m_generatorHost.reset();
     m_projects.reset();
     m_tags.reset();
     m_documents.reset();

@@ -5,6 +5,7 @@
 #include <memory>
 
 class DocumentController;
+class GeneratorHost;
 class EditorArea;
 class PreviewController;
 class ProjectArea;
@@ -27,6 +28,7 @@ public:
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
     ProjectArea &projects() { return *m_projects; }
+    GeneratorHost &generatorHost() { return *m_generatorHost; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -37,4 +39,5 @@ private:
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<ProjectArea> m_projects;
+    std::unique_ptr<GeneratorHost> m_generatorHost;
 };
