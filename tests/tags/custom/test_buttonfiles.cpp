@@ -157,18 +157,6 @@ private slots:
                               "<BR CLEAR=\"right\">"}));
     }
 
-    void buttonLines() {
-        const ButtonLine b = ButtonLine::parse("B|B|1|0");
-        QCOMPARE(b.caption, QString("B"));
-        QCOMPARE(b.code, QString("B"));
-        QCOMPARE(b.toLine(), QString("B|B|1|0"));
-        QVERIFY(ButtonLine::parse("***|x|0|1").isArrow());
-        QCOMPARE(ButtonLine::parse("").toLine(), QString("|||"));
-        QCOMPARE(fieldIndex(""), 0);
-        QCOMPARE(fieldIndex("2"), 2);
-        QCOMPARE(fieldIndex("x"), 0);
-    }
-
     void setupPadsAssignsAndWritesAllFour() {
         TestFolder dir;
         dir.write("page1.btn", "B|B|1|0\r\nI|I|1|0\r\n");
