@@ -57,7 +57,8 @@ QWidget *withButton(QWidget *parent, QWidget *field, QWidget *button) {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
     row->addWidget(field);
-    row->addWidget(button);
+    if (button)
+        row->addWidget(button);
     row->addStretch();
     return box;
 }
@@ -77,7 +78,7 @@ const char *const kInstructions =
     "Go Next again for the attributes of a cell: click the * of a cell in the "
     "preview to select it, then change it, delete it or add cells and rows "
     "beside it.\n\n"
-    "Pressing Build on this page starts afresh.";
+    "Build on this page starts afresh.";
 
 } // namespace
 
@@ -100,10 +101,21 @@ TableCreateDialog::TableCreateDialog(GeneratorHost &host, QWidget *parent)
     pageButtons->addStretch();
     pageButtons->addWidget(m_prev);
     pageButtons->addWidget(m_next);
+    // The notebook shows no tabs of its own: a heading names its page.
+    auto *heading = named(new QLabel(tablesTab), "PageHeading");
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    connect(m_notebook, &QStackedWidget::currentChanged, heading,
+            [this, heading](int i) { heading->setText(m_notebook->widget(i)->windowTitle()); });
+    heading->setText(m_notebook->widget(0)->windowTitle());
     auto *tabLayout = new QVBoxLayout(tablesTab);
+    tabLayout->addWidget(heading);
     tabLayout->addWidget(m_notebook, 1);
     tabLayout->addLayout(pageButtons);
     tabs->addTab(tablesTab, QStringLiteral("Tables"));
+    // The controls keep their place whichever page is shown.
+    tabs->setFixedWidth(tabs->sizeHint().width() + 12);
 
     m_preview = named(new GeneratorPreview(this), "HTMLViewer");
     m_preview->setMinimumSize(300, 300);
@@ -130,9 +142,10 @@ TableCreateDialog::~TableCreateDialog() = default;
 
 QWidget *TableCreateDialog::buildMainPage() {
     auto *page = named(new QWidget, "Main");
+    page->setWindowTitle(QStringLiteral("Main"));
     m_memo = named(new QPlainTextEdit(QLatin1String(kInstructions), page), "Memo1");
     m_memo->setReadOnly(true);
-    m_memo->setMaximumHeight(150);
+    m_memo->setFixedHeight(190);
     m_cols = spinBox(page, "TblCols", 0, 30, 2);
     m_rows = spinBox(page, "TblRows", 0, kMaxRows, 2);
     m_build = named(new QPushButton(QStringLiteral("&Build"), page), "TblBuild");
@@ -157,7 +170,7 @@ QWidget *TableCreateDialog::buildMainPage() {
     buildRow->addLayout(buildButtons);
     auto *caption = new QFormLayout;
     caption->addRow(QStringLiteral("Table Caption:"), m_caption);
-    caption->addRow(QStringLiteral("Size:"), m_captionSize);
+    caption->addRow(QStringLiteral("Size:"), withButton(page, m_captionSize, nullptr));
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_memo);
@@ -170,6 +183,7 @@ QWidget *TableCreateDialog::buildMainPage() {
 
 QWidget *TableCreateDialog::buildTablePage() {
     auto *page = named(new QWidget, "TableAttributes");
+    page->setWindowTitle(QStringLiteral("Table Attributes"));
     m_padding = spinBox(page, "TblPadding", -kNoBound, kNoBound, 1);
     m_spacing = spinBox(page, "TblSpacing", -kNoBound, kNoBound, 2);
     m_border = spinBox(page, "TblBorder", -kNoBound, kNoBound, 1);
@@ -189,6 +203,7 @@ QWidget *TableCreateDialog::buildTablePage() {
             [this] { colorButtonClick(m_borderColor, false); });
 
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(QStringLiteral("Cell Padding:"), m_padding);
     form->addRow(QStringLiteral("Cell Spacing:"), m_spacing);
     form->addRow(QStringLiteral("Border Width:"), m_border);
@@ -209,6 +224,7 @@ QWidget *TableCreateDialog::buildTablePage() {
 
 QWidget *TableCreateDialog::buildCellPage() {
     auto *page = named(new QWidget, "CellsAttributes");
+    page->setWindowTitle(QStringLiteral("Cells Attributes"));
     auto *spanning = new QGroupBox(QStringLiteral("Spanning:"), page);
     m_rowSpan = spinBox(spanning, "RowSpan", 1, 1000, 1);
     m_colSpan = spinBox(spanning, "ColSpan", 1, 30, 1);
