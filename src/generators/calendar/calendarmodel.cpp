@@ -17,9 +17,9 @@ CalendarOptions CalendarOptions::forDate(const QDate &date) {
 }
 
 QString CalendarModel::monthName(int month) {
-    static const char *const names[12] = {"January", "February", "March",     "April",
-                                          "May",     "June",     "July",      "August",
-                                          "September", "October", "November", "December"};
+    static const char *const names[12] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     return (month >= 1 && month <= 12) ? QLatin1String(names[month - 1]) : QString();
 }
 
@@ -29,7 +29,7 @@ QStringList CalendarModel::alignments() {
 }
 
 QStringList CalendarModel::weekDays() {
-    return {QStringLiteral("Sunday"),   QStringLiteral("Monday"), QStringLiteral("Tuesday"),
+    return {QStringLiteral("Sunday"),    QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
             QStringLiteral("Wednesday"), QStringLiteral("Thursday"), QStringLiteral("Friday"),
             QStringLiteral("Saturday")};
 }
@@ -121,10 +121,11 @@ QStringList CalendarModel::lines() const {
             break;
         out << QStringLiteral("<TR VALIGN=\"top\"> ");
         for (int k = 0; k < 7; ++k) {
-            QString start = r == 0 ? QStringLiteral("    <TH width=\"14%\"") : QStringLiteral("    <TD");
+            QString start =
+                r == 0 ? QStringLiteral("    <TH width=\"14%\"") : QStringLiteral("    <TD");
             if (k == 0 && o.rowHeight > 0)
-                start += QLatin1String(" height=\"") + QString::number(o.rowHeight) +
-                         QLatin1Char('"');
+                start +=
+                    QLatin1String(" height=\"") + QString::number(o.rowHeight) + QLatin1Char('"');
             out << start + cellAlign + QLatin1Char('>');
             QString content = g[r][k];
             if (o.links && r > 0 && !content.isEmpty())

@@ -9,15 +9,15 @@
 struct CalendarOptions {
     int month = 1; // 1 to 12
     int year = 2000;
-    int firstDay = 0;        // first day of the week, Sunday 0 to Saturday 6
-    int tableAlign = 0;      // index into alignments(): 0 is "none"
-    int cellAlign = 0;       // likewise, for every cell
-    QString headingColor;    // six hexadecimal digits, no "#"; empty for none
+    int firstDay = 0;     // first day of the week, Sunday 0 to Saturday 6
+    int tableAlign = 0;   // index into alignments(): 0 is "none"
+    int cellAlign = 0;    // likewise, for every cell
+    QString headingColor; // six hexadecimal digits, no "#"; empty for none
     QString tableColor;
     QString textColor;
-    int rowHeight = 0;       // height of each row's first cell when above 0
+    int rowHeight = 0; // height of each row's first cell when above 0
     bool border = true;
-    bool links = false;      // day numbers link to anchors below the table
+    bool links = false; // day numbers link to anchors below the table
 
     static constexpr int kMinYear = 1;
     static constexpr int kMaxYear = 9999;

@@ -1,9 +1,6 @@
 #include "generators/form/formdefinition.h"
 
-#include "editor/textfile.h"
-
-#include <QFileInfo>
-#include <QRegularExpression>
+#include "generators/common/definitionfile.h"
 
 void FormDefinition::select(int index) {
     selected_ = (index >= 0 && index < records_.size()) ? index : -1;
@@ -85,11 +82,8 @@ QStringList FormDefinition::groupNames() const {
 }
 
 bool FormDefinition::save(const QString &path, QString *error) const {
-    QString text;
-    for (const QString &line : records_)
-        text += line + QLatin1String("\r\n");
     QString why;
-    if (writeFileAtomically(path, text.toUtf8(), &why))
+    if (DefinitionFile::writeLines(path, records_, &why))
         return true;
     if (error)
         *error = QStringLiteral("The Form Definition could not be saved to %1.\n%2").arg(path, why);
@@ -97,20 +91,10 @@ bool FormDefinition::save(const QString &path, QString *error) const {
 }
 
 bool FormDefinition::load(const QString &path, QString *error) {
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() > kMaxFileSize) {
-        if (error)
-            *error = QStringLiteral("%1 is too large to be a Form Definition.").arg(path);
+    QStringList lines;
+    if (!DefinitionFile::readLines(path, lines, error, kMaxFileSize))
         return false;
-    }
-    TextFile file;
-    QString why;
-    if (!readTextFile(path, file, &why)) {
-        if (error)
-            *error = QStringLiteral("The Form Definition %1 could not be read.\n%2").arg(path, why);
-        return false;
-    }
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    setRecords(file.text.split(lineEnd, Qt::SkipEmptyParts));
+    lines.removeAll(QString());
+    setRecords(lines);
     return true;
 }

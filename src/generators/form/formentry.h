@@ -39,9 +39,7 @@ public:
 
     // The controls of a page.
     FormRecord &values(FieldKind page) { return pages_[static_cast<size_t>(page)]; }
-    const FormRecord &values(FieldKind page) const {
-        return pages_[static_cast<size_t>(page)];
-    }
+    const FormRecord &values(FieldKind page) const { return pages_[static_cast<size_t>(page)]; }
     FormRecord &current() { return values(page_); }
     const FormRecord &current() const { return values(page_); }
     // The entries of the List Box page (its record's entries are copied from

@@ -26,9 +26,9 @@ std::optional<FieldKind> fieldKindOfCode(const QString &code);
 // Flags are "1" or "0".
 struct FormRecord {
     FieldKind kind = FieldKind::CheckBox;
-    QString name;    // variable name (the group name of a radio button); not PT
-    QString value;   // assigned value: CB, RG, HD
-    QString caption; // CB, RG, DE, LB, TA; the text of PT
+    QString name;         // variable name (the group name of a radio button); not PT
+    QString value;        // assigned value: CB, RG, HD
+    QString caption;      // CB, RG, DE, LB, TA; the text of PT
     bool checked = false; // CB checked, RG default button
     bool password = false;
     int length = 20; // DE

@@ -44,9 +44,9 @@ private slots:
     // empty fifth row that is still written, and no sixth row.
     void fullFebruaryKeepsTheEmptyFifthRow() {
         const QStringList lines = model(2, 2015).lines();
-        QStringList expected{"<TABLE BORDER >", "<TR VALIGN=\"top\">",
-                             "    <TH COLSPAN=\"7\" ALIGN=\"CENTER\">", "    February 2015",
-                             "    </TH>", "</TR>"};
+        QStringList expected{
+            "<TABLE BORDER >",   "<TR VALIGN=\"top\">", "    <TH COLSPAN=\"7\" ALIGN=\"CENTER\">",
+            "    February 2015", "    </TH>",           "</TR>"};
         expected << gridRow({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
                             "    <TH width=\"14%\">");
         for (int week = 0; week < 4; ++week)
@@ -142,14 +142,14 @@ private slots:
         m.options.cellAlign = 1;
         const QStringList lines = m.lines();
         QCOMPARE(lines.first(), QString("<FONT COLOR=\"#000080\">"));
-        QCOMPARE(lines.at(3), QString("    <TH COLSPAN=\"7\" ALIGN=\"CENTER\" BGCOLOR=\"#C0C0C0\">"));
+        QCOMPARE(lines.at(3),
+                 QString("    <TH COLSPAN=\"7\" ALIGN=\"CENTER\" BGCOLOR=\"#C0C0C0\">"));
         QCOMPARE(lines.mid(lines.size() - 2), QStringList({"</TABLE>", "</FONT>"}));
         QCOMPARE(lines.at(8), QString("    <TH width=\"14%\" height=\"40\" ALIGN=\"left\">"));
         QCOMPARE(lines.at(11), QString("    <TH width=\"14%\" ALIGN=\"left\">"));
         const int week = lines.indexOf("<TR VALIGN=\"top\"> ", 9);
-        QCOMPARE(lines.mid(week + 1, 3),
-                 QStringList({"    <TD height=\"40\" ALIGN=\"left\">", "    </TD>",
-                              "    <TD ALIGN=\"left\">"}));
+        QCOMPARE(lines.mid(week + 1, 3), QStringList({"    <TD height=\"40\" ALIGN=\"left\">",
+                                                      "    </TD>", "    <TD ALIGN=\"left\">"}));
     }
 
     void pageLinksForJanuary1998() {

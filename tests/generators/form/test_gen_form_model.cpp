@@ -56,7 +56,10 @@ private slots:
                         "<TR><TD VALIGN=\"TOP\">E-mail:</TD><TD VALIGN=\"TOP\">  <INPUT "
                         "TYPE=\"text\" NAME=\"email\" SIZE=20><BR></TD></TR>",
                         "<TR>", "<TD COLSPAN=\"2\">"}
-            << kButtons << "</TD>" << "</TR>" << "</TABLE>" << "</FORM>";
+            << kButtons << "</TD>"
+            << "</TR>"
+            << "</TABLE>"
+            << "</FORM>";
         QCOMPARE(form.build(), expected);
     }
 
@@ -91,23 +94,27 @@ private slots:
             << "PT|1|1|1|1|3|Hi" << true << false
             << QStringList{"<TR><TD COLSPAN=\"2\"><FONT SIZE=3><PRE><U><I><B>Hi</B></I></U></PRE>"
                            "</FONT><BR></TD></TR>"};
-        QTest::newRow("list box")
-            << "LB|colour|Colour:|1|0|3|Blue|Green|Red|" << false << false
-            << QStringList{"Colour:   <SELECT NAME=\"colour\" Size=3>", "<OPTION SELECTED>Blue",
-                           "<OPTION>Green", "<OPTION>Red", "</SELECT><BR>"};
+        QTest::newRow("list box") << "LB|colour|Colour:|1|0|3|Blue|Green|Red|" << false << false
+                                  << QStringList{"Colour:   <SELECT NAME=\"colour\" Size=3>",
+                                                 "<OPTION SELECTED>Blue", "<OPTION>Green",
+                                                 "<OPTION>Red", "</SELECT><BR>"};
         QTest::newRow("list box, both")
             << "LB|c|C:|0|1|2|A|B|" << true << true
-            << QStringList{"<TR>",           "<TD VALIGN=\"TOP\">",
+            << QStringList{"<TR>",
+                           "<TD VALIGN=\"TOP\">",
                            "<PRE>C:</TD><TD VALIGN=\"TOP\">   <SELECT NAME=\"c\" Multiple Size=2>",
-                           "<OPTION SELECTED>A", "<OPTION>B", "</SELECT><BR>", "</PRE>",
+                           "<OPTION SELECTED>A",
+                           "<OPTION>B",
+                           "</SELECT><BR>",
+                           "</PRE>",
                            "</TD></TR>"};
         QTest::newRow("list box, entries end at an empty field")
             << "LB|c|C:|0|0|1|A||B|" << false << false
             << QStringList{"C:   <SELECT NAME=\"c\" Size=1>", "<OPTION SELECTED>A",
                            "</SELECT><BR>"};
         QTest::newRow("unknown code") << "XX|a|b" << false << false << QStringList{};
-        QTest::newRow("number that is not one") << "DE|a|b|wide|0" << false << false
-                                                << QStringList{};
+        QTest::newRow("number that is not one")
+            << "DE|a|b|wide|0" << false << false << QStringList{};
         QTest::newRow("flag that is not one") << "CB|a|b|c|yes" << false << false << QStringList{};
         QTest::newRow("missing fields") << "TA|a|b|3" << false << false << QStringList{};
         QTest::newRow("empty line") << "" << false << false << QStringList{};
@@ -125,9 +132,8 @@ private slots:
     void singleFieldPreview() {
         FormDefinition form = formOf({"LB|c|C:|0|0|1|A|", "CB|a|b|c|0"}, true, true);
         form.select(0);
-        QCOMPARE(form.buildSelected(),
-                 QStringList({"C:   <SELECT NAME=\"c\" Size=1>", "<OPTION SELECTED>A",
-                              "</SELECT><BR>"}));
+        QCOMPARE(form.buildSelected(), QStringList({"C:   <SELECT NAME=\"c\" Size=1>",
+                                                    "<OPTION SELECTED>A", "</SELECT><BR>"}));
         form.select(1);
         QCOMPARE(form.buildSelected(),
                  QStringList{"<TR><TD></TD><TD VALIGN=\"TOP\"><PRE><INPUT TYPE=\"checkbox\" "
@@ -257,8 +263,8 @@ private slots:
         entry.listEntries().setSorted(true);
         form.acceptField(entry.recordLine(), false);
         QCOMPARE(form.build().mid(1, 4),
-                 QStringList({"Colour:   <SELECT NAME=\"colour\" Size=2>",
-                              "<OPTION SELECTED>Amber", "<OPTION>Blue", "<OPTION>Red"}));
+                 QStringList({"Colour:   <SELECT NAME=\"colour\" Size=2>", "<OPTION SELECTED>Amber",
+                              "<OPTION>Blue", "<OPTION>Red"}));
 
         // Adding another list box starts with no entries and sorting off.
         entry.beginAdding(FieldKind::ListBox, {});
@@ -274,8 +280,8 @@ private slots:
     void onlyCheckBoxNamesRefuseBlanks_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("check box") << int(FieldKind::CheckBox)
-                                   << "No spaces allowed in variable name!";
+        QTest::newRow("check box")
+            << int(FieldKind::CheckBox) << "No spaces allowed in variable name!";
         QTest::newRow("data entry") << int(FieldKind::DataEntry) << "";
         QTest::newRow("hidden") << int(FieldKind::Hidden) << "";
     }
