@@ -9,7 +9,7 @@
 struct FormOptions {
     QString submitText = QStringLiteral("Submit Form");
     QString resetText = QStringLiteral("Reset Form");
-    QString mailTo = QStringLiteral("user@domain.com");
+    QString mailTo = QStringLiteral("user@example.com");
     bool preformat = false; // wrap each field in PRE
     bool useTable = false;  // lay the form out as a two-column table
 };
