@@ -53,9 +53,9 @@ public:
 
     // A form definition file: the record lines, each ended by CR LF. Writing
     // goes through a temporary file, so a failed save leaves any earlier file
-    // as it was. Reading accepts CR LF, LF or CR line ends, skips empty lines
-    // and leaves the list alone when it fails. On failure `error` receives a
-    // message for the user.
+    // as it was. Reading accepts CR LF, LF or CR line ends, skips empty lines,
+    // refuses a binary or far too large file and leaves the list alone when
+    // it fails. On failure `error` receives a message for the user.
     bool save(const QString &path, QString *error) const;
     bool load(const QString &path, QString *error);
 

@@ -4,6 +4,7 @@
 #include "fakegeneratorhost.h"
 #include "generators/common/ui/generatorpreview.h"
 #include "generators/form/ui/formentrydialog.h"
+#include "generators/form/ui/formgenerator.h"
 #include "generators/form/ui/formvedadialog.h"
 #include "testfolder.h"
 
@@ -326,6 +327,33 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(host->insertedLines.isEmpty());
         QCOMPARE(shownRecords().size(), 1);
+    }
+
+    // The program's entry: the dialog is kept with the window that parents
+    // it, so a second use finds the fields of the first.
+    void keptBetweenUses() {
+        struct WindowHost : FakeGeneratorHost {
+            QWidget window;
+            QWidget *dialogParent() override { return &window; }
+        } windowHost;
+        onModal([](QDialog *d) {
+            QCOMPARE(d->objectName(), QString("TFormVedaForm"));
+            onModal([](QDialog *entry) {
+                typeInto(entry, "HDVar", "from");
+                clickOk(entry);
+            });
+            child<QToolButton>(d, "BitBtn3")->click();
+            d->reject();
+        });
+        openFormGenerator(windowHost, {});
+        int fields = -1;
+        onModal([&fields](QDialog *d) {
+            fields = child<QListWidget>(d, "FormItems")->count();
+            d->reject();
+        });
+        openFormGenerator(windowHost, {});
+        QCOMPARE(fields, 1);
+        QCOMPARE(windowHost.window.findChildren<FormVedaDialog *>().size(), 1);
     }
 };
 

@@ -344,6 +344,10 @@ private slots:
         error.clear();
         QVERIFY(!form.load(folder.file("big.frm"), &error));
         QVERIFY(!error.isEmpty());
+        folder.write("picture.frm", QByteArray("GIF89a\0\0HD|a|1", 14));
+        error.clear();
+        QVERIFY(!form.load(folder.file("picture.frm"), &error));
+        QVERIFY(error.contains("picture.frm"));
         QCOMPARE(form.records(), QStringList({"HD|a|1"}));
     }
 };

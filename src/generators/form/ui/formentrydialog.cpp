@@ -51,8 +51,8 @@ QFormLayout *addPage(QStackedWidget *pages, FieldKind kind) {
 
 } // namespace
 
-FormEntryDialog::FormEntryDialog(FormEntry &entry, UserInteraction &ui, QWidget *parent)
-    : QDialog(parent), m_entry(entry), m_ui(ui) {
+FormEntryDialog::FormEntryDialog(FormEntry &entry, QWidget *parent)
+    : QDialog(parent), m_entry(entry) {
     setObjectName(QStringLiteral("TFormEntry"));
     setWindowTitle(QStringLiteral("Form Definition"));
 
@@ -177,7 +177,7 @@ void FormEntryDialog::buildHiddenPage() {
     f->addRow(QStringLiteral("Assigned Value:"), m_hdValue = edit("HDValue"));
 }
 
-bool FormEntryDialog::run() {
+bool FormEntryDialog::run(UserInteraction &ui) {
     fill();
     setWindowTitle(m_entry.caption());
     m_pages->setCurrentIndex(static_cast<int>(m_entry.page()));
@@ -188,7 +188,7 @@ bool FormEntryDialog::run() {
         return false;
     const QString refusal = m_entry.refusal();
     if (!refusal.isEmpty()) {
-        m_ui.message(refusal, Msg::Information, Msg::Ok);
+        ui.message(refusal, Msg::Information, Msg::Ok);
         return false;
     }
     return true;

@@ -18,11 +18,12 @@ class QStackedWidget;
 class FormEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    FormEntryDialog(FormEntry &entry, UserInteraction &ui, QWidget *parent = nullptr);
+    FormEntryDialog(FormEntry &entry, QWidget *parent = nullptr);
 
     // Shows the page modally. True when OK made an acceptable record (the
-    // state's recordLine()); a refused page has been explained to the user.
-    bool run();
+    // state's recordLine()); a refused page has been explained to the user
+    // through `ui`.
+    bool run(UserInteraction &ui);
 
     QStackedWidget *notebook() const { return m_pages; }
 
@@ -45,7 +46,6 @@ private:
     void makeDefault(QPushButton *button);
 
     FormEntry &m_entry;
-    UserInteraction &m_ui;
     QStackedWidget *m_pages = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -8,10 +8,11 @@ void openFormGenerator(GeneratorHost &host, FormSubmitHandler onSubmit) {
         parent ? parent->findChild<FormVedaDialog *>(QString(), Qt::FindDirectChildrenOnly)
                : nullptr;
     if (!dialog) {
-        dialog = new FormVedaDialog(host, std::move(onSubmit), parent);
+        dialog = new FormVedaDialog(host, onSubmit, parent);
         // Without a window to keep it, the dialog goes when it closes.
         if (!parent)
             dialog->setAttribute(Qt::WA_DeleteOnClose);
     }
+    dialog->attach(host, std::move(onSubmit));
     dialog->run();
 }

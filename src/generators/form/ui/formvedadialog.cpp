@@ -67,10 +67,10 @@ QAction *action(QMenu *menu, const char *name, const QString &caption,
 } // namespace
 
 FormVedaDialog::FormVedaDialog(GeneratorHost &host, FormSubmitHandler onSubmit, QWidget *parent)
-    : QDialog(parent), m_host(host), m_onSubmit(std::move(onSubmit)) {
+    : QDialog(parent), m_host(&host), m_onSubmit(std::move(onSubmit)) {
     setObjectName(QStringLiteral("TFormVedaForm"));
     setWindowTitle(QStringLiteral("Form Veda Guy"));
-    m_entryDialog = new FormEntryDialog(m_entry, host.ui(), this);
+    m_entryDialog = new FormEntryDialog(m_entry, this);
 
     auto *menus = new QMenuBar(this);
     menus->addMenu(buildFileMenu());
@@ -247,6 +247,11 @@ QWidget *FormVedaDialog::buildOptions() {
     return box;
 }
 
+void FormVedaDialog::attach(GeneratorHost &host, FormSubmitHandler onSubmit) {
+    m_host = &host;
+    m_onSubmit = std::move(onSubmit);
+}
+
 void FormVedaDialog::run() {
     exec();
 }
@@ -260,7 +265,7 @@ void FormVedaDialog::showRecords() {
 }
 
 void FormVedaDialog::showLines(const QStringList &lines) {
-    m_preview->showHtml(lines.join(QLatin1String("\r\n")), m_host.documentFolder());
+    m_preview->showHtml(lines.join(QLatin1String("\r\n")), m_host->documentFolder());
 }
 
 void FormVedaDialog::selectRow(int row) {
@@ -282,7 +287,7 @@ void FormVedaDialog::editSelected() {
 }
 
 void FormVedaDialog::runEntry() {
-    if (m_entryDialog->run()) {
+    if (m_entryDialog->run(m_host->ui())) {
         m_form.acceptField(m_entry.recordLine(), m_entry.editing());
         showRecords();
         if (m_form.selected() >= 0)
@@ -306,8 +311,8 @@ void FormVedaDialog::deleteSelected() {
 }
 
 void FormVedaDialog::removeAllFields() {
-    if (m_host.ui().message(QStringLiteral("Delete all the fields in this form?"), Msg::Warning,
-                            Msg::Yes | Msg::No) != Msg::ResultYes)
+    if (m_host->ui().message(QStringLiteral("Delete all the fields in this form?"), Msg::Warning,
+                             Msg::Yes | Msg::No) != Msg::ResultYes)
         return;
     m_form.clear();
     showRecords();
@@ -325,12 +330,12 @@ void FormVedaDialog::openDefinition() {
     request.caption = QStringLiteral("Open Form Definition");
     request.fileName = m_definitionPath;
     request.filter = QStringLiteral("Form Definitions|*.frm");
-    const QString path = m_host.ui().openFile(request);
+    const QString path = m_host->ui().openFile(request);
     if (path.isEmpty())
         return;
     QString error;
     if (!m_form.load(path, &error)) {
-        m_host.ui().message(error, Msg::Error, Msg::Ok);
+        m_host->ui().message(error, Msg::Error, Msg::Ok);
         return;
     }
     m_definitionPath = path;
@@ -343,12 +348,12 @@ FormVedaDialog::SaveResult FormVedaDialog::saveDefinition() {
     request.caption = QStringLiteral("Save Form Definition");
     request.fileName = m_definitionPath;
     request.filter = QStringLiteral("Form Definition Files|*.frm");
-    const QString path = m_host.ui().saveFile(request);
+    const QString path = m_host->ui().saveFile(request);
     if (path.isEmpty())
         return SaveResult::Cancelled;
     QString error;
     if (!m_form.save(path, &error)) {
-        m_host.ui().message(error, Msg::Error, Msg::Ok);
+        m_host->ui().message(error, Msg::Error, Msg::Ok);
         return SaveResult::Failed;
     }
     m_definitionPath = path;
@@ -362,7 +367,7 @@ void FormVedaDialog::copyToClipboard() {
 }
 
 void FormVedaDialog::leave(bool insert) {
-    const int answer = m_host.ui().message(
+    const int answer = m_host->ui().message(
         QStringLiteral("Would you like to save the Form Definition before proceeding?"),
         Msg::Confirmation, Msg::Yes | Msg::No | Msg::Cancel);
     if (answer == Msg::ResultCancel)
@@ -374,7 +379,7 @@ void FormVedaDialog::leave(bool insert) {
     if (insert) {
         build();
         if (!m_form.formLines().isEmpty())
-            m_host.insertLines(m_form.formLines());
+            m_host->insertLines(m_form.formLines());
     }
     done(insert ? QDialog::Accepted : QDialog::Rejected);
 }

@@ -29,6 +29,9 @@ public:
     FormVedaDialog(GeneratorHost &host, FormSubmitHandler onSubmit, QWidget *parent = nullptr);
     ~FormVedaDialog() override;
 
+    // The host and submit handler the next run works with (the dialog
+    // outlives a single use; the host need only live while it runs).
+    void attach(GeneratorHost &host, FormSubmitHandler onSubmit);
     // Shows the dialog modally until the user leaves it.
     void run();
 
@@ -62,7 +65,7 @@ private:
     void selectRow(int row);
     void runEntry();
 
-    GeneratorHost &m_host;
+    GeneratorHost *m_host;
     FormSubmitHandler m_onSubmit;
     FormDefinition m_form;
     FormEntry m_entry;
