@@ -157,11 +157,6 @@ private slots:
             texts(siteReportLines(report)),
             (QStringList{"Project folder: /nowhere", "Pages checked: 0", "No problems found."}));
     }
-
-    void reportAsText() {
-        const QVector<SiteReportLine> lines{{"one", {}, 0}, {"", {}, 0}, {"    two", "/p", 2}};
-        QCOMPARE(siteReportText(lines), QString("one\n\n    two\n"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSiteCheck)
