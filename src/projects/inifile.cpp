@@ -1,6 +1,7 @@
 #include "projects/inifile.h"
 
 #include "editor/textfile.h"
+#include "projects/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -145,7 +146,7 @@ bool IniFile::save(const QString &path) {
         return false;
     }
     QString why;
-    if (!writeFileAtomically(path, toBytes(), &why)) {
+    if (!writeFileSafely(path, toBytes(), &why)) {
         m_error = QStringLiteral("Unable to write to %1").arg(path);
         if (!why.isEmpty())
             m_error += QStringLiteral(" (%1)").arg(why);

@@ -1,8 +1,8 @@
 #include "projects/projectlistfile.h"
+#include "projects/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -150,32 +150,21 @@ QString ProjectListFile::loadMessage(const ProjectListLoad &load) const {
 
 bool ProjectListFile::save(const ProjectTree &tree) {
     m_error.clear();
-    QSaveFile file(m_path);
-    // Write over the file in place only when no temporary file can be made:
-    // never, so that a failed write keeps the old list.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = formatProjectList(tree, m_format);
-    if (file.write(bytes) != bytes.size()) {
-        m_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
     bool keptOriginal = false;
-    if (m_keepOriginal && QFileInfo::exists(m_path)) {
+    // What could not be read is kept beside the list, just before the new
+    // list takes its place.
+    auto keepOriginal = [&](QString *why) {
+        if (!m_keepOriginal || !QFileInfo::exists(m_path))
+            return true;
         QFile::remove(backupPath());
         if (!QFile::rename(m_path, backupPath())) {
-            m_error = QStringLiteral("%1 could not be kept as %2").arg(m_path, backupPath());
-            file.cancelWriting();
+            *why = QStringLiteral("%1 could not be kept as %2").arg(m_path, backupPath());
             return false;
         }
         keptOriginal = true;
-    }
-    if (!file.commit()) {
-        m_error = file.errorString();
+        return true;
+    };
+    if (!writeFileSafely(m_path, formatProjectList(tree, m_format), &m_error, keepOriginal)) {
         if (keptOriginal)
             QFile::rename(backupPath(), m_path);
         return false;
