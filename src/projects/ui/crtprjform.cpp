@@ -112,8 +112,9 @@ void CrtPrjForm::build() {
         c.text->setText(QStringLiteral("000000"));
         c.text->setMaximumWidth(c.text->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")));
         c.label = new QLabel(QString::fromLatin1(names[i][0]), colors);
-        c.label->setObjectName(QString::fromLatin1(names[i][1])
-                                   .replace(QStringLiteral("Text"), QStringLiteral("Label")));
+        // "TextColorText" is labelled by "TextColorLabel", and so on.
+        c.label->setObjectName(QString::fromLatin1(names[i][1]).chopped(4) +
+                               QStringLiteral("Label"));
         c.label->setBuddy(c.text);
         c.button = new QToolButton(colors);
         c.button->setObjectName(QString::fromLatin1(names[i][2]));

@@ -42,7 +42,7 @@ public:
     void setSettings(const ProjectSettings &settings);
 
     // After "Ok" in new-project mode: what was made.
-    const CreateProjectResult &result() const { return m_result; }
+    const CreateProjectResult &creation() const { return m_result; }
 
     // What "Ok" does (OkBtnClick, or SaveINISettings in modify mode).
     void okClicked();
