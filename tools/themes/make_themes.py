@@ -214,8 +214,8 @@ def question():
     return px
 
 
-def make_theme(folder, name, spec):
-    kind, base, pattern, accent, dark, light = spec
+def make_theme(folder, name, look):
+    kind, base, pattern, accent, dark, light = look
     px, palette = tile(kind, [base, pattern])
     write_gif(os.path.join(folder, "t_%s.gif" % name), px, palette)
     px, palette = separator(accent, light)
@@ -233,8 +233,8 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data", "themes")
     os.makedirs(folder, exist_ok=True)
-    for name, spec in THEMES.items():
-        make_theme(folder, name, spec)
+    for name, look in THEMES.items():
+        make_theme(folder, name, look)
     print("wrote %d themes to %s" % (len(THEMES), os.path.normpath(folder)))
 
 
