@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,14 +155,16 @@ private slots:
         CrtPrjForm form(ui, program.path(), kThemes);
         form.startNew(tree);
         form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
         QLineEdit *desc = line(&form, "PrjDesc");
         line(&form, "PrjName")->setText("Acme");
         desc->setFocus();
         QTest::keyClicks(desc, "Acme-site");
+        // Leaving the field for the next one (sent directly, so that no
+        // window manager is needed to make the dialog active).
         line(&form, "Email")->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(desc->hasFocus());
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(desc, &leave);
+        QTRY_COMPARE(form.focusWidget(), desc);
         const QString dash = "The dash character, '-', is not allowed in a project description.  "
                              "Please remove it before continuing.";
         QCOMPARE(ui.messageTexts(), QStringList(dash));
