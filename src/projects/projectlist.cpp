@@ -1,48 +1,47 @@
 #include "projects/projectlist.h"
+#include "projects/projectlistfile.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QFileInfo>
+
+ProjectList toProjectList(const ProjectTree &tree) {
+    ProjectList out;
+    out.reserve(tree.entryCount());
+    for (int p = 0; p < tree.projectCount(); ++p) {
+        out.append({1, tree.projectText(p)});
+        for (const QString &page : tree.pages(p))
+            out.append({2, page});
+    }
+    return out;
+}
+
+ProjectTree toProjectTree(const ProjectList &entries) {
+    ProjectTree tree;
+    int project = -1;
+    for (const ProjectEntry &e : entries) {
+        if (e.level <= 1 || project < 0)
+            project = tree.addProject(e.text);
+        else
+            tree.appendPage(project, e.text);
+    }
+    return tree;
+}
 
 ProjectList defaultProjectList() {
-    return {{1, QStringLiteral("Welcome - Welcome")},
-            {2, QStringLiteral("International Vendors - internat.htm")},
-            {2, QStringLiteral("Readme File - readme.htm")},
-            {2, QStringLiteral("Safesurf Ratings Explanation - ssplan.htm")},
-            {2, QStringLiteral("Update notices - updates.htm")}};
+    return toProjectList(ProjectTree::defaultTree());
 }
 
 bool readProjectList(const QString &path, ProjectList &out) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo::exists(path))
         return false;
-    const QByteArray bytes = file.readAll();
-    QString text = QString::fromUtf8(bytes);
-    if (text.contains(QChar::ReplacementCharacter))
-        text = QString::fromLatin1(bytes);
-    out.clear();
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
-        if (line.trimmed().isEmpty())
-            continue;
-        int tabs = 0;
-        while (tabs < line.size() && line.at(tabs) == QLatin1Char('\t'))
-            ++tabs;
-        // A page cannot come before any project; deeper levels count as pages.
-        int level = qMin(tabs + 1, 2);
-        if (level == 2 && out.isEmpty())
-            level = 1;
-        out.append({level, line.mid(tabs)});
-    }
+    ProjectListFile file(path);
+    ProjectTree tree;
+    const ProjectListLoad load = file.load(tree);
+    if (load.status != ProjectListLoad::Status::Loaded)
+        return false;
+    out = toProjectList(tree);
     return true;
 }
 
 bool writeProjectList(const QString &path, const ProjectList &entries) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray bytes;
-    for (const ProjectEntry &e : entries)
-        bytes += QByteArray(e.level - 1, '\t') + e.text.toUtf8() + "\r\n";
-    file.write(bytes);
-    return file.commit();
+    return ProjectListFile(path).save(toProjectTree(entries));
 }

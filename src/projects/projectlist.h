@@ -1,10 +1,12 @@
 #pragma once
 
+#include "projects/projecttree.h"
+
 #include <QString>
 #include <QVector>
 
-// One line of the project tree: a project (level 1, "description - folder")
-// or one of its pages (level 2, "description - file name").
+// The project list as flat lines, for callers that walk it in file order:
+// a project (level 1) or one of its pages (level 2).
 struct ProjectEntry {
     int level = 1;
     QString text;
@@ -12,12 +14,14 @@ struct ProjectEntry {
 };
 using ProjectList = QVector<ProjectEntry>;
 
+ProjectList toProjectList(const ProjectTree &tree);
+ProjectTree toProjectTree(const ProjectList &entries);
+
 // The tree used when there is no list file yet.
 ProjectList defaultProjectList();
 
-// Reads the list file: one line per entry in tree order, as many TABs before
-// the text as the entry's level less one. Accepts CR LF, LF or CR. Returns
-// false when the file cannot be read.
+// Reads the list file (see projectlistfile.h). Returns false when the file
+// cannot be read.
 bool readProjectList(const QString &path, ProjectList &out);
 
 // Writes the list file (lines end in CR LF) through a temporary file.
