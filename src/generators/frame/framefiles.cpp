@@ -81,8 +81,7 @@ bool applySetFile(FrameCreator &c, const QByteArray &bytes, const QString &name,
                 c.splitter(i / 2 - 1).setBar2(pendingBar2);
             setError(error, QStringLiteral("The frame settings file %1 ends after %2 lines; it "
                                            "needs nine.")
-                                .arg(shown(name))
-                                .arg(lines.size()));
+                                .arg(shown(name), QString::number(lines.size())));
             return false;
         }
         bool ok = false;
@@ -91,8 +90,7 @@ bool applySetFile(FrameCreator &c, const QByteArray &bytes, const QString &name,
             if (i % 2 == 0 && i > 0)
                 c.splitter(i / 2 - 1).setBar2(pendingBar2);
             setError(error, QStringLiteral("Line %1 of %2 is not a number: \"%3\".")
-                                .arg(i + 1)
-                                .arg(shown(name), printable(lines.at(i))));
+                                .arg(QString::number(i + 1), shown(name), printable(lines.at(i))));
             return false;
         }
         if (i == 0)
@@ -107,17 +105,16 @@ bool applySetFile(FrameCreator &c, const QByteArray &bytes, const QString &name,
 
 bool applyParFile(FrameCreator &c, const QByteArray &bytes, const QString &name, QString *error) {
     if (bytes.size() != ParSize) {
-        setError(error, QStringLiteral("The frame file %1 holds %2 bytes instead of %3.")
-                            .arg(shown(name))
-                            .arg(bytes.size())
-                            .arg(ParSize));
+        setError(error,
+                 QStringLiteral("The frame file %1 holds %2 bytes instead of %3.")
+                     .arg(shown(name), QString::number(bytes.size()), QString::number(ParSize)));
         return false;
     }
     for (int frame = 1; frame <= FrameCreator::FrameCount; ++frame) {
         const char *data = bytes.constData() + (frame - 1) * FrameRecord::Size;
         if (!FrameRecord::fromBytes(data, c.record(frame))) {
-            setError(error,
-                     QStringLiteral("Frame %1 in %2 is damaged.").arg(frame).arg(shown(name)));
+            setError(error, QStringLiteral("Frame %1 in %2 is damaged.")
+                                .arg(QString::number(frame), shown(name)));
             return false;
         }
     }
