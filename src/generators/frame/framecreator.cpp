@@ -107,6 +107,12 @@ void FrameCreator::prev() {
     stepBack();
 }
 
+void FrameCreator::returnToStart() {
+    m_page = StartPage;
+    m_current = 1;
+    m_finishedShown = false;
+}
+
 void FrameCreator::stepBack() {
     if (m_page == SettingsPage && m_current == 1) {
         m_page = StartPage;

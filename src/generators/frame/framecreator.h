@@ -69,6 +69,8 @@ public:
     // "Prev": back to the frame with a name before this one, or to the start
     // page from the first.
     void prev();
+    // Back to the start page (on opening a settings file).
+    void returnToStart();
 
     // --- The document ----------------------------------------------------------
     QStringList documentLines() const;

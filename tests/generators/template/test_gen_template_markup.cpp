@@ -149,4 +149,4 @@ void TestTemplateMarkup::imageSizes() {
 }
 
 QTEST_GUILESS_MAIN(TestTemplateMarkup)
-#include "test_templatemarkup.moc"
+#include "test_gen_template_markup.moc"

@@ -291,4 +291,4 @@ void TestFrameFiles::fuzzDamagedParFiles() {
 }
 
 QTEST_GUILESS_MAIN(TestFrameFiles)
-#include "test_framefiles.moc"
+#include "test_gen_frame_files.moc"

@@ -302,4 +302,4 @@ void TestFrameCreator::noFrameAtAllStaysOnStart() {
 }
 
 QTEST_GUILESS_MAIN(TestFrameCreator)
-#include "test_framecreator.moc"
+#include "test_gen_frame_model.moc"

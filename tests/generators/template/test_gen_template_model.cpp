@@ -339,4 +339,4 @@ void TestTemplateWizard::lineListReplacement() {
 }
 
 QTEST_GUILESS_MAIN(TestTemplateWizard)
-#include "test_templatewizard.moc"
+#include "test_gen_template_model.moc"
