@@ -34,6 +34,8 @@ private slots:
     void emptyUrlEmptiesTheLineOnRefresh();
     void defaultsBeyondTheEnd();
     void lineListReplacement();
+    void shippedTemplates_data();
+    void shippedTemplates();
 };
 
 void TestTemplateWizard::noPlaceholder() {
@@ -336,6 +338,38 @@ void TestTemplateWizard::lineListReplacement() {
     QCOMPARE(text.lines, (QStringList{"a", "x", "y", "z", "", "w"}));
     QCOMPARE(text.line(0), QString());
     QCOMPARE(text.line(7), QString());
+}
+
+void TestTemplateWizard::shippedTemplates_data() {
+    QTest::addColumn<QString>("path");
+    const QDir folder(qEnvironmentVariable("QUILMEAD_SOURCE_DIR") + "/data/template");
+    for (const char *name : {"business.htm", "personal.htm", "article.htm"})
+        QTest::newRow(name) << folder.filePath(name);
+}
+
+// Every shipped template holds each kind of placeholder, and walking through
+// it and refreshing every page without a change leaves it as it is.
+void TestTemplateWizard::shippedTemplates() {
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(!bytes.contains('\n') || bytes.count('\n') == bytes.count("\r\n"));
+    LineListText text(QString::fromUtf8(bytes).split("\r\n"));
+    const QStringList original = text.lines;
+    TemplateWizard w(text);
+    QSet<PlaceholderKind> kinds;
+    bool more = w.start();
+    QVERIFY(more);
+    while (more) {
+        QVERIFY2(w.kind() != PlaceholderKind::Invalid, qPrintable(text.line(w.placeholderLine())));
+        kinds << w.kind();
+        w.readContent();
+        w.writeContent();
+        QCOMPARE(text.lines, original);
+        more = w.next();
+    }
+    QCOMPARE(kinds.size(), 7);
 }
 
 QTEST_GUILESS_MAIN(TestTemplateWizard)

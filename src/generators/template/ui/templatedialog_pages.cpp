@@ -153,6 +153,7 @@ QWidget *TemplateDialog::buildHeaderPage() {
     m_headerSize = new QSpinBox(page);
     m_headerSize->setObjectName(QStringLiteral("HeaderSize"));
     m_headerSize->setRange(1, 6);
+    m_headerSize->setMaximumWidth(80);
     m_headerAlignment = choice(QStringLiteral("HeaderAlignment"), blockAlignments(), page);
     m_headerColorButton = new QToolButton(page);
     m_headerColorButton->setObjectName(QStringLiteral("HeaderColor"));
@@ -205,6 +206,7 @@ QWidget *TemplateDialog::buildImagePage() {
         auto *box = new QSpinBox(page);
         box->setObjectName(QLatin1String(name));
         box->setRange(0, 99999);
+        box->setMaximumWidth(100);
         return box;
     };
     m_imageWidth = size("ImageWidth");
@@ -254,6 +256,7 @@ QWidget *TemplateDialog::buildBodyPage() {
         box->setObjectName(QLatin1String(name));
         box->setRange(-1, 9999);
         box->setValue(-1);
+        box->setMaximumWidth(100);
         return box;
     };
     m_leftMargin = margin("LeftMargin");
