@@ -274,7 +274,8 @@ void TestFrameDialog::saveAndOpenAgain() {
         f.host.user.answerFile(path);
         child<QAction>(&dialog, "Save1")->trigger();
         QCOMPARE(f.host.user.asked().at(0).filterIndex, 2);
-        QCOMPARE(f.host.user.asked().at(0).preset, f.folder.path() + "|");
+        QCOMPARE(f.host.user.asked().at(0).preset,
+                 f.folder.path() + "|" + FrameDialog::lastSettingsFile());
     }
     QCOMPARE(TestFolder::read(path),
              QByteArray("1\r\n66\r\n33\r\n66\r\n33\r\n80\r\n33\r\n66\r\n33\r\n"));

@@ -88,10 +88,9 @@ TemplateDialog::TemplateDialog(GeneratorHost &host, const TemplateHooks &hooks, 
     showPage(QStringLiteral("StartingPage"));
 }
 
-TemplateDialog::~TemplateDialog() {
-    if (!m_restored && m_hooks.restoreEditor)
-        m_hooks.restoreEditor();
-}
+// The editor pane is put back on closing only: when the dialog goes with
+// its parent window, that window is already being taken apart.
+TemplateDialog::~TemplateDialog() = default;
 
 void TemplateDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
