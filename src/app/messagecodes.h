@@ -57,4 +57,7 @@ QString titleFor(Kind kind, const QString &applicationTitle);
 // "Exception occured during " + step + "!"
 QString exceptionText(const QString &step);
 
+// The Error told when the working directory cannot follow a document.
+inline const QString kChangeDirectoryFailed = QStringLiteral("Error changing default directory.");
+
 } // namespace Msg

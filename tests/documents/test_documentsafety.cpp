@@ -86,6 +86,41 @@ private slots:
         QCOMPARE(TestFolder::read(a + "_"), QByteArray("v0"));
     }
 
+    // The copies the program keeps for itself (the parking file and
+    // "quilview.htm") hold the text with the line ends it has, whatever line
+    // ends saving is set to write; saving itself follows the setting.
+    void parkingCopiesKeepTheLineEnds_data() {
+        QTest::addColumn<int>("fileFormat");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray crlf = "a\r\nb\r\n", lf = "a\nb\n", cr = "a\rb\r";
+        QTest::newRow("default, CR LF") << 0 << crlf << crlf;
+        QTest::newRow("default, LF") << 0 << lf << lf;
+        QTest::newRow("default, CR") << 0 << cr << cr;
+        QTest::newRow("Mac style, CR LF") << 1 << crlf << cr;
+        QTest::newRow("Mac style, LF") << 1 << lf << cr;
+        QTest::newRow("Unix style, CR LF") << 2 << crlf << lf;
+        QTest::newRow("Unix style, CR") << 2 << cr << lf;
+    }
+    void parkingCopiesKeepTheLineEnds() {
+        QFETCH(int, fileFormat);
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, saved);
+        DocumentFixture f;
+        f.settings.fileFormat = fileFormat;
+        const QString a = f.page("a.htm", page);
+        f.docs().loadFile(a, false);
+        QVERIFY(f.docs().save()); // sets the editor's save style
+        QCOMPARE(TestFolder::read(a), saved);
+        f.editor().setText(QString::fromLatin1(page));
+        f.docs().loadFile(f.page("b.htm", "b"), false); // parks a.htm
+        QCOMPARE(TestFolder::read(a + "_"), page);
+        f.w.webPageTabs->setCurrentIndex(0);
+        f.docs().backupCurrentText();
+        QCOMPARE(TestFolder::read(a + "_"), page);
+        QCOMPARE(TestFolder::read(f.work.file("quilview.htm")), page);
+    }
+
     void staleBackupCopy_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("opened");

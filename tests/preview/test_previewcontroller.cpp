@@ -263,7 +263,8 @@ private slots:
             runScript(f.split(), "document.getElementById('t').textContent").toString(),
             QStringLiteral("Start quick typing"), 20000);
         QTest::qWait(300);
-        QVERIFY(refreshes.size() < 13);
+        // At most one render per change, however slow the machine.
+        QVERIFY(refreshes.size() <= 13);
     }
 
     void laterChangeWhileBusyIsShown() {

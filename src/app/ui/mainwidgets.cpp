@@ -31,6 +31,11 @@ const QStringList &MainWidgets::toolPageCaptions() {
     return captions;
 }
 
+QString MainWidgets::fullScreenHint(bool fullScreenShown) {
+    return fullScreenShown ? QStringLiteral("View HTML document in split screen")
+                           : QStringLiteral("View HTML document in full screen");
+}
+
 namespace {
 
 QToolButton *toolButton(QWidget *parent, const QString &name, const QString &hint,
@@ -56,7 +61,7 @@ void buildButtons(QWidget *panel, ToolButtons &b) {
         toolButton(panel, QStringLiteral("SaveAsBtn"), QStringLiteral("Save page"), T::Save, false);
     b.fullScreen =
         toolButton(panel, QStringLiteral("FullScreenBtn"),
-                   QStringLiteral("View HTML document in full screen"), T::FullScreen, false);
+                   MainWidgets::fullScreenHint(false), T::FullScreen, false);
     b.print =
         toolButton(panel, QStringLiteral("PrintBtn"), QStringLiteral("Print"), T::Print, false);
     b.refresh = toolButton(panel, QStringLiteral("RefreshBtn"),

@@ -71,6 +71,8 @@ struct MainWidgets {
     std::array<QLabel *, 4> headerSections{};
 
     static const QStringList &toolPageCaptions();
+    // The full-screen button's hint: what pressing it does next.
+    static QString fullScreenHint(bool fullScreenShown);
     enum ToolPage {
         Font,
         Special,

@@ -156,14 +156,14 @@ void MainWindow::setFullScreen(bool on) {
         m_w.mainSplitter->hide();
         m_w.toolsPanel->hide();
         m_w.htmlFull->show();
-        m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in split screen"));
-        m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in split screen"));
+        m_w.buttons.fullScreen->setToolTip(MainWidgets::fullScreenHint(true));
+        m_w.buttons.fullScreen->setStatusTip(MainWidgets::fullScreenHint(true));
         m_a.viewFullScreen->setText(QStringLiteral("&View Split Screen!"));
     } else {
         m_fullScreen = false;
         m_w.htmlFull->hide();
-        m_w.buttons.fullScreen->setToolTip(QStringLiteral("View HTML document in full screen"));
-        m_w.buttons.fullScreen->setStatusTip(QStringLiteral("View HTML document in full screen"));
+        m_w.buttons.fullScreen->setToolTip(MainWidgets::fullScreenHint(false));
+        m_w.buttons.fullScreen->setStatusTip(MainWidgets::fullScreenHint(false));
         m_a.viewFullScreen->setText(QStringLiteral("&View Full Screen!"));
         m_w.toolsPanel->show();
         m_w.mainSplitter->show();
@@ -199,7 +199,7 @@ void MainWindow::runCreationStep() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     runStep(m_wb.ui, QStringLiteral("FormCreate"), [this] {
         if (!QDir::setCurrent(m_wb.programDir))
-            m_wb.ui.message(QStringLiteral("Error changing default directory."), Msg::Error,
+            m_wb.ui.message(Msg::kChangeDirectoryFailed, Msg::Error,
                             Msg::Ok);
         m_w.htmlSplit->setHistoryMaxCount(10);
         m_w.htmlFull->setHistoryMaxCount(10);

@@ -285,7 +285,7 @@ void DocumentController::pointAt(const QString &path) {
 bool DocumentController::changeDirectory(const QString &folder) {
     if (folder.isEmpty() || QDir::setCurrent(DocumentNames::workingDirectory(folder)))
         return true;
-    m_shell.ui().message(QStringLiteral("Error changing default directory."), Msg::Error, Msg::Ok);
+    m_shell.ui().message(Msg::kChangeDirectoryFailed, Msg::Error, Msg::Ok);
     return false;
 }
 

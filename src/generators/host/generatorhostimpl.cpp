@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "app/userinteraction.h"
 #include "documents/activedocument.h"
+#include "documents/picturecopy.h"
 #include "tags/taginserter.h"
 
 #include <QDir>
@@ -59,15 +60,5 @@ bool ProgramGeneratorHost::copyBesidePage(const QString &picturePath) {
     const QString folder = documentFolder();
     if (folder.isEmpty())
         return false;
-    const QFileInfo source(picturePath);
-    const QString target = folder + source.fileName();
-    const QFileInfo existing(target);
-    // A file of that name beside the page stays as it is.
-    if (existing.exists())
-        return true;
-    if (QFile::copy(picturePath, target))
-        return true;
-    m_shell.ui().message(QStringLiteral("Cannot copy %1 to %2").arg(picturePath, folder),
-                         Msg::Warning, Msg::Ok);
-    return false;
+    return copyPictureBesidePage(picturePath, folder, m_shell.ui());
 }

@@ -7,6 +7,7 @@
 #include "app/ui/mainactions.h"
 #include "app/userinteraction.h"
 #include "documents/activedocument.h"
+#include "documents/picturecopy.h"
 #include "editor/searchstate.h"
 #include "editor/tledit.h"
 #include "preview/previewpane.h"
@@ -194,15 +195,8 @@ bool TagController::choosePicture(const QString &selected) {
 
     if (!QDir::setCurrent(pageDir))
         ui.message(QStringLiteral("Cannot find directory"), Msg::Warning, Msg::Ok);
-    // A picture from another folder is copied beside the page; a file of that
-    // name already there stays as it is.
-    const QString target = pageDir + chosen.fileName();
-    const QFileInfo targetInfo(target);
-    const bool samePlace =
-        targetInfo.exists() && targetInfo.canonicalFilePath() == chosen.canonicalFilePath();
-    if (!samePlace && !targetInfo.exists() && !QFile::copy(path, target))
-        ui.message(QStringLiteral("Cannot copy %1 to %2").arg(path, pageDir), Msg::Warning,
-                   Msg::Ok);
+    // A picture from another folder is copied beside the page.
+    copyPictureBesidePage(path, pageDir, ui);
     return true;
 }
 
