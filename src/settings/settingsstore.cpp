@@ -1,6 +1,8 @@
 #include "settings/settingsstore.h"
+#include "app/regularfile.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -90,10 +92,8 @@ template <class Visitor, class S> void visitAll(S &s, Visitor &v) {
     v.number(QStringLiteral("SplitDirection"), s.splitDirection);
 }
 
-struct WrongType {
-    QString value;
-};
-
+// Reads each value on its own: a value that cannot be read keeps what the
+// settings held (the default) and is noted, and reading goes on with the next.
 class Reader {
 public:
     explicit Reader(QSettings &store) : m_store(store) {}
@@ -104,9 +104,18 @@ public:
         const QVariant v = m_store.value(key(name));
         if (!v.isValid())
             return;
-        if (!v.canConvert<QString>() || v.typeId() == QMetaType::QStringList)
-            throw WrongType{key(name)};
-        value = v.toString();
+        QString read;
+        if (v.typeId() == QMetaType::QStringList) {
+            // A list written without quotes, as a person editing the file
+            // would write "htm,html": the same text as with quotes.
+            read = v.toStringList().join(QLatin1Char(','));
+        } else if (v.canConvert<QString>()) {
+            read = v.toString();
+        } else {
+            m_failed << key(name);
+            return;
+        }
+        value = read;
         if (limit >= 0 && value.size() > limit)
             value.truncate(limit);
     }
@@ -118,8 +127,10 @@ public:
         bool ok = false;
         const int n =
             v.typeId() == QMetaType::QString ? v.toString().trimmed().toInt(&ok) : v.toInt(&ok);
-        if (!ok)
-            throw WrongType{key(name)};
+        if (!ok) {
+            m_failed << key(name);
+            return;
+        }
         value = n;
     }
 
@@ -129,10 +140,13 @@ public:
         value = n != 0;
     }
 
+    const QStringList &failed() const { return m_failed; }
+
 private:
     QString key(const QString &name) const { return m_group + QLatin1Char('/') + name; }
     QSettings &m_store;
     QString m_group;
+    QStringList m_failed;
 };
 
 class Writer {
@@ -153,26 +167,57 @@ private:
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : m_store(std::make_unique<QSettings>(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead"))) {
+SettingsStore::SettingsStore() {
+    // Where QSettings keeps the user's store on this system (the native format
+    // here is an INI file with the ending ".conf").
+    m_file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+             QStringLiteral("/Tarnholm/Quilmead.conf");
+    m_usable = RegularFile::replaceable(m_file).ok();
+    if (m_usable)
+        m_store =
+            std::make_unique<QSettings>(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead"));
+    else
+        makeUnusedStore();
 }
 
-SettingsStore::SettingsStore(const QString &iniFile)
-    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+SettingsStore::SettingsStore(const QString &iniFile) : m_file(iniFile) {
+    m_usable = RegularFile::replaceable(iniFile).ok();
+    if (m_usable)
+        m_store = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    else
+        makeUnusedStore();
+}
+
+// QSettings reads its file as soon as it is made: a pipe in its place would
+// block the program and a device would never end. Such a store is neither
+// read nor written and the file stays as it is; raw() then gives a store
+// under a path that can never exist (a path below /dev/null).
+void SettingsStore::makeUnusedStore() {
+    m_store =
+        std::make_unique<QSettings>(QStringLiteral("/dev/null/quilmead.ini"), QSettings::IniFormat);
+}
 
 SettingsStore::~SettingsStore() = default;
 
 SettingsStore::ReadResult SettingsStore::read(Settings &settings) const {
-    Reader reader(*m_store);
-    try {
-        visitAll(settings, reader);
-    } catch (const WrongType &e) {
-        return {false, e.value};
+    ReadResult result;
+    if (!m_usable) {
+        result.ok = false;
+        result.failedValue = m_file;
+        result.failedValues = QStringList{m_file};
+        return result;
     }
-    return {};
+    Reader reader(*m_store);
+    visitAll(settings, reader);
+    result.failedValues = reader.failed();
+    result.ok = result.failedValues.isEmpty();
+    result.failedValue = result.failedValues.value(0);
+    return result;
 }
 
 bool SettingsStore::write(const Settings &settings) {
+    if (!m_usable)
+        return false;
     Writer writer(*m_store);
     visitAll(settings, writer);
     m_store->sync();
