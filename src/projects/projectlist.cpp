@@ -1,6 +1,6 @@
 #include "projects/projectlist.h"
+#include "app/regularfile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -12,11 +12,15 @@ ProjectList defaultProjectList() {
             {2, QStringLiteral("Update notices - updates.htm")}};
 }
 
+namespace {
+// Far more than any list of projects; a larger file is not one.
+constexpr qint64 kMaxListBytes = qint64(16) * 1024 * 1024;
+} // namespace
+
 bool readProjectList(const QString &path, ProjectList &out) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!RegularFile::readAll(path, bytes, kMaxListBytes).ok())
         return false;
-    const QByteArray bytes = file.readAll();
     QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter))
         text = QString::fromLatin1(bytes);
@@ -37,6 +41,8 @@ bool readProjectList(const QString &path, ProjectList &out) {
 }
 
 bool writeProjectList(const QString &path, const ProjectList &entries) {
+    if (!RegularFile::replaceable(path).ok())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
