@@ -58,11 +58,18 @@ bool isRegular(const QString &path) {
            S_ISREG(status.st_mode);
 }
 
-Outcome replaceable(const QString &path) {
+Outcome inspect(const QString &path) {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {}; // nothing there (or a link to nothing): a new file
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return refuse(Failure::Missing, QStringLiteral("The file %1 does not exist.").arg(path));
     return judge(status, path);
+}
+
+Outcome replaceable(const QString &path) {
+    const Outcome there = inspect(path);
+    if (there.failure == Failure::Missing)
+        return {}; // nothing there (or a link to nothing): a new file
+    return there;
 }
 
 Outcome open(QFile &file, const QString &path) {

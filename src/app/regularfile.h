@@ -31,6 +31,10 @@ struct Outcome {
 // Whether `path` is a regular file or a link to one. Looks, opens nothing.
 bool isRegular(const QString &path);
 
+// What is at `path`, looked at without opening it: None for a regular file
+// (or a link to one), else Missing, Folder or NotRegular with its message.
+Outcome inspect(const QString &path);
+
 // Whether a file may be written under `path`: nothing is there yet, or a
 // regular file (or a link to one) is. A folder, a pipe, a device or a socket
 // is refused; a writer that renames over its target would replace it (or,
