@@ -1,10 +1,16 @@
 #include "settings/settingsstore.h"
 #include "app/regularfile.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
+
+// Far more than any store of these values; a larger file is not read for
+// repairs.
+constexpr qint64 kMaxStoreBytes = qint64(4) * 1024 * 1024;
 
 // One table of every stored value, walked by the reader and the writer alike
 // so that the two can never disagree on names, order or limits.
@@ -149,6 +155,45 @@ private:
     QStringList m_failed;
 };
 
+// Whether a value as written in the file leaves a quote open at its end.
+bool hasOpenQuote(const QByteArray &value) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value.at(i);
+        if (c == '\\')
+            ++i; // the next character is taken as it is
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            break; // a comment
+    }
+    return quoted;
+}
+
+// QSettings reads a quote left open at the end of a line on into the lines
+// after it, so that one damaged value would take every value after it with
+// it. Returns the "Section/Name" of each such line, and in `repaired` the
+// file without them.
+QStringList dropOpenQuotes(const QByteArray &bytes, QByteArray &repaired) {
+    QStringList dropped;
+    QString section;
+    QByteArray text = bytes;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    for (const QByteArray &line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
+            section = QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2));
+        } else if (const qsizetype equals = line.indexOf('=');
+                   equals > 0 && hasOpenQuote(line.mid(equals + 1))) {
+            dropped << section + QLatin1Char('/') + QString::fromUtf8(line.left(equals).trimmed());
+            continue;
+        }
+        repaired += line + '\n';
+    }
+    return dropped;
+}
+
 class Writer {
 public:
     explicit Writer(QSettings &store) : m_store(store) {}
@@ -207,9 +252,27 @@ SettingsStore::ReadResult SettingsStore::read(Settings &settings) const {
         result.failedValues = QStringList{m_file};
         return result;
     }
-    Reader reader(*m_store);
+    // A value with a quote left open is read as missing (it keeps its
+    // default), from a copy of the file without it; the values after it are
+    // read as they stand.
+    QByteArray bytes;
+    QByteArray repaired;
+    QStringList dropped;
+    if (RegularFile::readAll(m_file, bytes, kMaxStoreBytes).ok())
+        dropped = dropOpenQuotes(bytes, repaired);
+    QTemporaryDir copyDir;
+    std::unique_ptr<QSettings> copy;
+    if (!dropped.isEmpty() && copyDir.isValid()) {
+        const QString copyFile = copyDir.filePath(QStringLiteral("store.ini"));
+        QFile out(copyFile);
+        if (out.open(QIODevice::WriteOnly) && out.write(repaired) == repaired.size()) {
+            out.close();
+            copy = std::make_unique<QSettings>(copyFile, QSettings::IniFormat);
+        }
+    }
+    Reader reader(copy ? *copy : *m_store);
     visitAll(settings, reader);
-    result.failedValues = reader.failed();
+    result.failedValues = dropped + reader.failed();
     result.ok = result.failedValues.isEmpty();
     result.failedValue = result.failedValues.value(0);
     return result;

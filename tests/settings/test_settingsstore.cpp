@@ -158,6 +158,18 @@ private slots:
                           "[WindowAttributes]\r\nWidth=640\r\n")
             << "htm,html"
             << "htm,txt" << 640 << true;
+        QTest::newRow("a quote left open")
+            << QByteArray(
+                   "[Defaults]\nFileTabs=\"Projects\nExtension=htm,html\n[WindowAttributes]\n"
+                   "Width=700\n")
+            << "htm,html"
+            << "" << 700 << false;
+        QTest::newRow("quotes closed, escaped and in comments")
+            << QByteArray(
+                   "[Defaults]\nFileTabs=\"say \\\"hi\\\"\" ; a \"comment\nExtension=htm,html\n"
+                   "[WindowAttributes]\nWidth=700\n")
+            << "htm,html"
+            << "" << 700 << true;
         QTest::newRow("a list where a number belongs")
             << QByteArray("[Defaults]\nTabSize=4,8\nExtension=htm,html\n[WindowAttributes]\n"
                           "Width=700\n")
