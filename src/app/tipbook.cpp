@@ -1,11 +1,12 @@
 #include "app/tipbook.h"
+#include "app/regularfile.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
 TipBook TipBook::load(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!RegularFile::open(file, path).ok())
         return TipBook();
     const QByteArray bytes = file.read(4 * 1024 * 1024);
     // Tips are plain text in UTF-8 or Windows-1252; accept any line end.

@@ -1,5 +1,8 @@
 #include "documents/documentnames.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace DocumentNames {
 
 QString parkingFile(const QString &document) {
@@ -15,6 +18,27 @@ QString folderOf(const QString &path) {
     if (slash < 0)
         return QString();
     return path.left(slash + 1);
+}
+
+namespace {
+QString resolved(const QString &path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        return QDir::cleanPath(info.absoluteFilePath());
+    return folder + QLatin1Char('/') + info.fileName();
+}
+} // namespace
+
+bool sameFile(const QString &a, const QString &b) {
+    if (a == b)
+        return true;
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return resolved(a) == resolved(b);
 }
 
 QString fileNameOf(const QString &path) {

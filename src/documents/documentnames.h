@@ -17,6 +17,11 @@ QString previewFile(const QString &folder);
 // The folder of a path, with a trailing "/".
 QString folderOf(const QString &path);
 
+// Whether two paths name the same file: the same text, or the same file
+// reached through links or "..". A file that does not exist (yet) is known by
+// its folder, resolved, and its name.
+bool sameFile(const QString &a, const QString &b);
+
 // The file name part of a path (no folder).
 QString fileNameOf(const QString &path);
 

@@ -33,6 +33,11 @@ public:
     int indexOf(const QString &path) const;
     bool isFileNameOpen(const QString &path) const { return indexOf(path) >= 0; }
 
+    // The index of the document that is the file at `path` however it is
+    // spelled: the exact path, or the same file reached through links or
+    // "..". Searches from the last tab to the first; -1 when none.
+    int indexOfSameFile(const QString &path) const;
+
 private:
     QVector<PageRecord> m_pages;
 };

@@ -1,10 +1,15 @@
 #include "editor/textfile.h"
 
+#include "app/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -200,30 +205,10 @@ QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd) {
 }
 
 bool readFileBytes(const QString &path, QByteArray &out, QString *error) {
-    auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(QStringLiteral("The file %1 does not exist.").arg(path));
-    if (info.isDir())
-        return fail(QStringLiteral("%1 is a folder, not a file.").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
-    if (file.size() > kMaxFileSize) {
-        return fail(QStringLiteral("The file %1 is too large to open (%2 MB; at most %3 MB).")
-                        .arg(path)
-                        .arg(file.size() / (1024 * 1024))
-                        .arg(kMaxFileSize / (1024 * 1024)));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    out = std::move(bytes);
-    return true;
+    const RegularFile::Outcome read = RegularFile::readAll(path, out, kMaxFileSize);
+    if (!read.ok() && error)
+        *error = read.message;
+    return read.ok();
 }
 
 bool readTextFile(const QString &path, TextFile &out, QString *error) {
@@ -232,6 +217,10 @@ bool readTextFile(const QString &path, TextFile &out, QString *error) {
         return false;
     out = decodeText(bytes);
     return true;
+}
+
+QString savingFile(const QString &path) {
+    return path + QStringLiteral(".saving");
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
@@ -243,22 +232,65 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const QFileInfo info(path);
     if (info.isDir())
         return fail(QStringLiteral("it is a folder."));
+    // Through a link, the file it points to is replaced and the link stays.
+    QString target = path;
+    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
+        target = info.canonicalFilePath();
+    if (!RegularFile::replaceable(target).ok())
+        return fail(QStringLiteral("it is not a regular file (a pipe, a device or a socket)."));
     // A read-only file is not replaced behind the user's back, although the
     // rename below could do so (and the root user passes every access check).
     const QFile::Permissions writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & writeBits)))
         return fail(QStringLiteral("the file is read-only."));
 
-    // QSaveFile writes beside the target and renames over it only when every
-    // byte reached the disk; it never falls back to writing in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    // On any failure the QSaveFile destructor removes the temporary file.
-    if (file.write(bytes) != bytes.size())
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
+    const QByteArray native = QFile::encodeName(target);
+    const QByteArray temporary = QFile::encodeName(savingFile(target));
+    struct stat existing {};
+    const bool exists = ::stat(native.constData(), &existing) == 0;
+
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(temporary.constData(), flags, 0666);
+    if (fd < 0 && errno == EEXIST) {
+        // Left by a save that was cut short; this save supersedes it. Only a
+        // plain file is taken away, never a link or anything else.
+        struct stat left {};
+        if (::lstat(temporary.constData(), &left) == 0 && S_ISREG(left.st_mode) &&
+            ::unlink(temporary.constData()) == 0)
+            fd = ::open(temporary.constData(), flags, 0666);
+        else
+            errno = EEXIST;
+    }
+    if (fd < 0)
+        return fail(qt_error_string(errno));
+    // The new file keeps the old one's permissions.
+    if (exists)
+        ::fchmod(fd, existing.st_mode & 07777);
+
+    int failure = 0;
+    const char *p = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, p, size_t(qMin<qint64>(left, qint64(1) << 30)));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            failure = errno;
+            break;
+        }
+        p += written;
+        left -= written;
+    }
+    // Every byte on the disk before the file takes the document's place.
+    if (!failure && ::fsync(fd) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && !failure)
+        failure = errno;
+    if (!failure && ::rename(temporary.constData(), native.constData()) != 0)
+        failure = errno;
+    if (failure) {
+        ::unlink(temporary.constData());
+        return fail(qt_error_string(failure));
+    }
     return true;
 }

@@ -39,7 +39,8 @@ QByteArray encodeText(const QString &text, const TextFormat &format);
 QString withLineEnds(const QString &text, TextFormat::LineEnd lineEnd);
 
 // Reads a whole file's bytes. Returns false and sets `error` when it cannot be
-// read (also when it is a folder or too large to edit).
+// read: also when it is a folder, a pipe, a device or a socket (none of which
+// is ever opened) or too large to edit.
 bool readFileBytes(const QString &path, QByteArray &out, QString *error = nullptr);
 
 // Reads and decodes a whole file. Returns false and sets `error` when it
@@ -47,9 +48,18 @@ bool readFileBytes(const QString &path, QByteArray &out, QString *error = nullpt
 bool readTextFile(const QString &path, TextFile &out, QString *error = nullptr);
 
 // Writes a whole file safely: the bytes go to a temporary file beside the
-// target, which then replaces the target. When anything fails the target is
-// left untouched and `error` says why.
+// target (savingFile), which then replaces the target. When anything fails
+// the target is left untouched, the temporary file is removed and `error`
+// names the system's reason ("No space left on device"). Through a link the
+// file it points to is replaced and the link stays; a folder, a pipe, a
+// device or a read-only file is not written.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The temporary file a save of `path` writes before renaming it over `path`.
+// Its name is fixed so that a save cut short (a crash, a power cut) leaves a
+// file the program can find again and offer back. A leftover of an earlier
+// save under this name is replaced by the next save.
+QString savingFile(const QString &path);
 
 // Windows-1252 conversions of single characters (codes 128 to 159 differ from
 // Latin-1: 153 is U+2122).

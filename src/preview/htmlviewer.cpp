@@ -1,4 +1,5 @@
 #include "preview/htmlviewer.h"
+#include "app/regularfile.h"
 
 #include "preview/viewerbackend.h"
 #include "preview/viewerengine.h"
@@ -247,6 +248,14 @@ void HtmlViewer::loadFromString(const QString &html, const QString &baseDir) {
 }
 
 void HtmlViewer::loadFromFile(const QString &path) {
+    // A pipe would keep the engine waiting and a device (/dev/zero) feed it
+    // without end: such a file is named, not shown.
+    const RegularFile::Outcome there = RegularFile::inspect(path);
+    if (there.failure == RegularFile::Failure::NotRegular) {
+        d->showText(QStringLiteral("<P>") + there.message.toHtmlEscaped() + QStringLiteral("</P>"),
+                    folderUrl(QFileInfo(path).absolutePath()));
+        return;
+    }
     d->showUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 

@@ -3,6 +3,8 @@
 #include "editor/textfile.h"
 #include "projects/safefile.h"
 
+#include "app/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -65,15 +67,17 @@ bool IniFile::load(const QString &path) {
     const QFileInfo info(path);
     if (!info.exists())
         return true;
-    QFile file(path);
-    if (info.isDir() || info.size() > kMaxSize || !file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    const RegularFile::Outcome read = RegularFile::readAll(path, bytes, kMaxSize);
+    if (!read.ok()) {
         m_unreadable = true;
-        m_error = info.isDir()             ? QStringLiteral("%1 is a folder").arg(path)
-                  : info.size() > kMaxSize ? QStringLiteral("%1 is too large").arg(path)
-                                           : file.errorString();
+        m_error = info.isDir() ? QStringLiteral("%1 is a folder").arg(path)
+                  : read.failure == RegularFile::Failure::TooLarge
+                      ? QStringLiteral("%1 is too large").arg(path)
+                      : read.message;
         return false;
     }
-    setBytes(file.read(kMaxSize));
+    setBytes(bytes);
     return true;
 }
 

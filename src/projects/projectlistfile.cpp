@@ -1,6 +1,8 @@
 #include "projects/projectlistfile.h"
 #include "projects/safefile.h"
 
+#include "app/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -115,14 +117,16 @@ ProjectListLoad ProjectListFile::load(ProjectTree &tree) {
         m_keepOriginal = true;
         return result;
     }
-    QFile file(m_path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.status = ProjectListLoad::Status::Unreadable;
-        result.error = info.isDir() ? QStringLiteral("it is a folder") : file.errorString();
+    QByteArray bytes;
+    const RegularFile::Outcome read = RegularFile::readAll(m_path, bytes, kMaxProjectListSize);
+    if (!read.ok()) {
+        result.status = read.failure == RegularFile::Failure::TooLarge
+                            ? ProjectListLoad::Status::TooLarge
+                            : ProjectListLoad::Status::Unreadable;
+        result.error = info.isDir() ? QStringLiteral("it is a folder") : read.message;
         m_keepOriginal = true;
         return result;
     }
-    const QByteArray bytes = file.read(kMaxProjectListSize + 1);
     tree = parseProjectList(bytes, &result.skippedLines, &m_format);
     m_keepOriginal = result.skippedLines > 0;
     return result;

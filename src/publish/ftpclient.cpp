@@ -1,13 +1,14 @@
 #include "publish/ftpclient.h"
 
+#include "app/regularfile.h"
 #include "publish/publisherrors.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpSocket>
 #include <algorithm>
-#include <functional>
 #include <memory>
+#include <utility>
 
 // Stops reporting unasked lines for the length of an exchange and resumes it
 // afterwards, however the exchange ends.
@@ -23,21 +24,22 @@ private:
 };
 
 namespace {
-// Hides a text in everything reported while an exchange that may echo it runs.
-class MaskScope {
-public:
-    MaskScope(const std::function<void(const QString &)> &set, const QString &secret) : m_set(set) {
-        m_set(secret);
-    }
-    ~MaskScope() { m_set(QString()); }
-
-private:
-    std::function<void(const QString &)> m_set;
-};
+// What is kept of one reply line for the trace and the error texts; the rest
+// of a longer line is read and dropped.
+constexpr int kShownLine = 4096;
 
 bool isReplyCode(const QByteArray &text) {
     return text.size() == 3 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An unasked line that closes the session: "421" and no further digit.
+bool isClosing(const QByteArray &line) {
+    return line.startsWith("421") && (line.size() == 3 || !isDigit(line.at(3)));
 }
 } // namespace
 
@@ -65,6 +67,13 @@ FtpClient::~FtpClient() {
     }
 }
 
+void FtpClient::setPassword(const QString &password) {
+    m_password = password;
+    // Hidden from every report and reply for as long as it is set: a server
+    // may echo it at any time.
+    setMasked(password);
+}
+
 qint64 FtpClient::bytesRecvd() const {
     return m_data ? m_data->bytesSent() : m_dataBytesSent;
 }
@@ -86,23 +95,71 @@ bool FtpClient::continuesReply(const QByteArray &first, const QByteArray &curren
     return false;
 }
 
-QByteArray FtpClient::readReplyLine() {
-    const QByteArray line = readLine();
-    if (!line.isEmpty())
-        report(decode(line), Protocol);
+bool FtpClient::isValidReply(const QByteArray &line) {
+    if (line.size() < 3 || line.at(0) < '1' || line.at(0) > '5' || !isDigit(line.at(1)) ||
+        !isDigit(line.at(2)))
+        return false;
+    if (line.size() == 3)
+        return true;
+    const char next = line.at(3);
+    return next == ' ' || next == '-' || next == '\r' || next == '\n';
+}
+
+// The password as the server may send it back, in UTF-8 or in Latin-1, is
+// replaced in the bytes themselves, so that no decoding can let it through.
+// When the line was cut, a start of the password at its end is hidden too.
+QByteArray FtpClient::hidden(QByteArray line, bool cut) const {
+    if (m_password.isEmpty())
+        return line;
+    const QByteArray utf8 = m_password.toUtf8();
+    line.replace(utf8, "****");
+    const QByteArray latin1 = m_password.toLatin1();
+    if (QString::fromLatin1(latin1) == m_password)
+        line.replace(latin1, "****");
+    if (cut) {
+        for (qsizetype n = qMin(utf8.size() - 1, line.size()); n > 0; --n) {
+            if (line.endsWith(utf8.left(n))) {
+                line.chop(n);
+                line += "****";
+                break;
+            }
+        }
+    }
     return line;
 }
 
-void FtpClient::readContinuation(const QByteArray &first) {
-    QByteArray current = first;
+// One whole line, however many pieces it comes in; reported once, as a
+// whole, so that nothing hidden in it can be split across two reports.
+QByteArray FtpClient::readWholeLine(bool *wasCut) {
+    QByteArray line;
+    bool cut = false;
     for (;;) {
-        // The further pieces of a line longer than one piece belong to it.
-        while (!lastLineComplete())
-            readReplyLine();
-        if (!continuesReply(first, current))
-            return;
-        current = readReplyLine();
+        const QByteArray piece = readLine();
+        const qsizetype room = kShownLine - line.size();
+        line += piece.left(room);
+        cut = cut || piece.size() > room;
+        // A piece without a line end is followed by the rest of its line, or
+        // by the end of the connection, which then fails the next read.
+        if (piece.endsWith('\n'))
+            break;
     }
+    report(decode(hidden(line, cut)), Protocol);
+    if (wasCut)
+        *wasCut = cut;
+    return line;
+}
+
+void FtpClient::readReply() {
+    Deadline deadline(this); // one time-out for the whole reply
+    finishUnaskedLine();
+    bool cut = false;
+    const QByteArray first = readWholeLine(&cut);
+    QByteArray current = first;
+    while (continuesReply(first, current))
+        current = readWholeLine();
+    setReply(first, decode(hidden(first, cut)));
+    if (!isValidReply(first))
+        throw FtpError(QStringLiteral("Invalid Reply: ") + replyText());
 }
 
 QString FtpClient::replyText() const {
@@ -113,8 +170,12 @@ QString FtpClient::replyText() const {
 }
 
 QString FtpClient::command(const QString &text, int errorFrom) {
-    transaction(text);
-    readContinuation(lastReply());
+    // What came before the command is not its answer.
+    consumeUnasked();
+    endSessionIfAsked();
+    clearReplyNumber();
+    writeLine(text);
+    readReply();
     const int number = replyNumber();
     if (number >= errorFrom && number < 600)
         throw FtpError(replyText());
@@ -126,9 +187,19 @@ void FtpClient::connectToServer() {
         return;
     disarm(); // the greeting is for the login, not for the idle reader
     SockClient::connectToServer();
+    m_unasked.clear();
+    m_unaskedOpen = false;
+    m_sessionEnd.clear();
     try {
-        const QByteArray greeting = readReplyLine();
-        readContinuation(greeting);
+        {
+            // The greeting; "120 ready in a while" is followed by the real one.
+            Deadline deadline(this);
+            do
+                readReply();
+            while (replyNumber() < 200);
+        }
+        if (replyNumber() >= 400)
+            throw FtpError(replyText());
         login();
     } catch (const PublishError &) {
         closeAfterFailure();
@@ -147,9 +218,6 @@ void FtpClient::login() {
     if (replyNumber() != 331)
         return;
     report(QStringLiteral("PASS"), Protocol);
-    // A server that echoes the command in its answer must not put the
-    // password into the trace or an error message.
-    MaskScope mask([this](const QString &secret) { setMasked(secret); }, m_password);
     command(QStringLiteral("PASS ") + m_password, 301);
 }
 
@@ -216,10 +284,14 @@ void FtpClient::uploadFile(const QString &localPath, const QString &remoteName) 
         return;
 
     // Open the file before the server hears of it: a STOR for a file that
-    // cannot be read would replace the remote copy with an empty one.
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SockError(QStringLiteral("Cannot open %1").arg(localPath));
+    // cannot be read would replace the remote copy with an empty one. Only a
+    // regular file: a pipe would block, a device never end.
+    QFile file;
+    const RegularFile::Outcome opened = RegularFile::open(file, localPath);
+    if (!opened.ok())
+        throw SockError(QStringLiteral("Cannot open %1: %2").arg(localPath, opened.message));
+    consumeUnasked();
+    endSessionIfAsked();
 
     auto data = std::make_unique<SockClient>();
     data->setPort(0);
@@ -250,7 +322,9 @@ void FtpClient::uploadFile(const QString &localPath, const QString &remoteName) 
     report(store, Protocol);
     command(store, 301);
 
-    const bool accepted = data->acceptData();
+    // The file goes only to the server: the data connection must come from
+    // the address the control connection goes to.
+    const bool accepted = data->acceptData(socket()->peerAddress());
     emit transactionStart();
     try {
         if (accepted && !data->beenCanceled() && !beenCanceled())
@@ -265,8 +339,10 @@ void FtpClient::uploadFile(const QString &localPath, const QString &remoteName) 
 
     if (data->beenCanceled() || beenCanceled())
         return;
-    // The outcome of the transfer; it is shown, not judged.
-    readContinuation(readReplyLine());
+    // The outcome of the transfer: only a 2xx reply means the file arrived.
+    readReply();
+    if (replyNumber() < 200 || replyNumber() >= 300)
+        throw FtpError(replyText());
 }
 
 void FtpClient::abortTransfer() {
@@ -285,18 +361,66 @@ void FtpClient::arm() {
 }
 
 void FtpClient::readUnsolicited() {
-    if (!m_armed)
-        return;
+    if (m_armed)
+        consumeUnasked();
+}
+
+// Reads what the server sent unasked, line by line, reporting each line.
+// A line whose end has not come yet is kept until it does.
+void FtpClient::consumeUnasked() {
     QTcpSocket *control = socket();
-    for (;;) {
-        const QByteArray peeked = control->peek(255);
-        if (peeked.isEmpty())
-            return;
-        const int lineFeed = peeked.indexOf('\n');
-        const bool ended = control->state() != QAbstractSocket::ConnectedState;
-        if (lineFeed < 0 && peeked.size() < 255 && !ended)
-            return; // the rest of the line is still on its way
-        const QByteArray line = control->read(lineFeed >= 0 ? lineFeed + 1 : peeked.size());
-        report(decode(line), Protocol);
+    while (control->bytesAvailable() > 0) {
+        const QByteArray peeked = control->peek(kShownLine);
+        const qsizetype lineFeed = peeked.indexOf('\n');
+        const QByteArray piece = control->read(lineFeed >= 0 ? lineFeed + 1 : peeked.size());
+        const qsizetype room = kShownLine - m_unasked.size();
+        m_unasked += piece.left(room);
+        m_unaskedCut = m_unaskedCut || piece.size() > room;
+        m_unaskedOpen = lineFeed < 0;
+        if (!m_unaskedOpen)
+            unaskedLine(std::exchange(m_unasked, QByteArray()), std::exchange(m_unaskedCut, false));
     }
+    // The connection ended inside a line: what came is the line.
+    if (m_unaskedOpen && control->state() != QAbstractSocket::ConnectedState) {
+        m_unaskedOpen = false;
+        unaskedLine(std::exchange(m_unasked, QByteArray()), std::exchange(m_unaskedCut, false));
+    }
+}
+
+// An unasked line begun before a command was sent ends with the command's
+// reply still to come: the rest of that line is read first, and dropped.
+void FtpClient::finishUnaskedLine() {
+    while (m_unaskedOpen) {
+        const QByteArray piece = readLine();
+        const qsizetype room = kShownLine - m_unasked.size();
+        m_unasked += piece.left(room);
+        m_unaskedCut = m_unaskedCut || piece.size() > room;
+        m_unaskedOpen = !piece.endsWith('\n');
+    }
+    if (!m_unasked.isEmpty())
+        unaskedLine(std::exchange(m_unasked, QByteArray()), std::exchange(m_unaskedCut, false));
+    endSessionIfAsked();
+}
+
+void FtpClient::unaskedLine(const QByteArray &line, bool cut) {
+    const QString shown = masked(decode(hidden(line, cut)));
+    report(shown, Protocol);
+    if (isClosing(line) && m_sessionEnd.isEmpty()) {
+        QString text = shown;
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+            text.chop(1);
+        m_sessionEnd = text;
+    }
+}
+
+// After an unasked 421 the server is gone: the session ends with its
+// message instead of the next command.
+void FtpClient::endSessionIfAsked() {
+    if (m_sessionEnd.isEmpty())
+        return;
+    const QString message = std::exchange(m_sessionEnd, QString());
+    disarm();
+    SockClient::disconnectFromServer();
+    report(QStringLiteral("Disconnected"), Protocol);
+    throw FtpError(message);
 }

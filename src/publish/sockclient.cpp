@@ -50,10 +50,26 @@ void SockClient::report(const QString &text, int level) {
 }
 
 QString SockClient::masked(const QString &text) const {
-    if (m_masked.isEmpty() || !text.contains(m_masked))
+    if (m_masked.isEmpty() || !text.contains(m_masked, Qt::CaseInsensitive))
         return text;
     QString copy = text;
-    return copy.replace(m_masked, QStringLiteral("****"));
+    return copy.replace(m_masked, QStringLiteral("****"), Qt::CaseInsensitive);
+}
+
+void SockClient::setReply(const QByteArray &line, const QString &shown) {
+    m_lastReply = line;
+    m_transactionReply = masked(shown).left(kLineLimit);
+    m_replyNumber = replyNumberOf(line);
+}
+
+SockClient::Deadline::Deadline(SockClient *client) : m_client(client), m_outer(client->m_deadline) {
+    // A deadline inside another keeps the earlier end.
+    if (client->m_timeOut > 0)
+        client->m_deadline = qMin(m_outer, QDeadlineTimer(client->m_timeOut));
+}
+
+SockClient::Deadline::~Deadline() {
+    m_client->m_deadline = m_outer;
 }
 
 void SockClient::createSocket() {
@@ -107,20 +123,31 @@ SockClient::WaitEnd SockClient::waitFor(const std::function<bool()> &ready,
 
     QTimer timer;
     timer.setSingleShot(true);
-    if (m_timeOut > 0) {
+    const bool limited = m_timeOut > 0;
+    const bool shared = limited && !m_deadline.isForever();
+    if (limited) {
         connect(&timer, &QTimer::timeout, this, [this, &loop]() {
             report(QStringLiteral("Timer Triggered"), Tracing);
             m_beenTimedOut = true;
             loop.quit();
         });
         report(QStringLiteral("Timer On"), Tracing);
-        timer.start(m_timeOut);
+        timer.start(shared ? int(qMax<qint64>(0, m_deadline.remainingTime())) : m_timeOut);
     }
 
     WaitEnd end;
     for (;;) {
         if (m_beenCanceled) {
             end = WaitEnd::Canceled;
+            break;
+        }
+        // Checked before readiness: data that keeps coming must not hold the
+        // client past its time.
+        if (shared && m_deadline.hasExpired()) {
+            if (!m_beenTimedOut)
+                report(QStringLiteral("Timer Triggered"), Tracing);
+            m_beenTimedOut = true;
+            end = WaitEnd::TimedOut;
             break;
         }
         if (ready()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -87,9 +88,11 @@ public:
     // Active-mode data connection: listen on `address` and a free port, wait
     // for the server to connect, then send a file over it.
     void listenForData(const QHostAddress &address = QHostAddress(QHostAddress::AnyIPv4));
-    // False when canceled; raises "Error creating Data Connection" and
-    // "Data Connection Timed Out".
-    bool acceptData();
+    // Waits for the data connection. When `from` is given, a connection from
+    // any other address is refused (closed without a byte sent to it) and the
+    // wait goes on; the time-out covers the whole wait. False when canceled;
+    // raises "Error creating Data Connection" and "Data Connection Timed Out".
+    bool acceptData(const QHostAddress &from = QHostAddress());
     void sendFile(const QString &path);
     // Sends the rest of an open stream. Returns normally when canceled; a
     // transfer that cannot deliver all its bytes raises "Write Timed Out" or
@@ -120,6 +123,21 @@ signals:
 protected:
     enum class WaitEnd { Ready, Failed, TimedOut, Canceled };
 
+    // For its lifetime, every wait shares one time-out: all of them together
+    // end timeOut() milliseconds after it was made, however many waits it
+    // takes (a reply of endless lines, a stream of refused connections).
+    class Deadline {
+    public:
+        explicit Deadline(SockClient *client);
+        ~Deadline();
+        Deadline(const Deadline &) = delete;
+        Deadline &operator=(const Deadline &) = delete;
+
+    private:
+        SockClient *m_client;
+        QDeadlineTimer m_outer;
+    };
+
     void report(const QString &text, int level);
     // Runs a local event loop until `ready` or `failed` holds, the time-out
     // fires or the client is canceled; the conditions are checked before
@@ -131,7 +149,12 @@ protected:
     void clearCanceled() { m_beenCanceled = false; }
     // While set, reports and replies show this text as "****".
     void setMasked(const QString &secret) { m_masked = secret; }
+    const QString &maskedText() const { return m_masked; }
     QString masked(const QString &text) const;
+    // Records a reply read by a subclass: `line` as received, `shown` as it
+    // may be shown (with secrets hidden).
+    void setReply(const QByteArray &line, const QString &shown);
+    void clearReplyNumber() { m_replyNumber = 0; }
 
 private:
     void createSocket();
@@ -167,4 +190,5 @@ private:
     QTcpSocket *m_socket = nullptr;
     QTcpServer *m_server = nullptr;
     QEventLoop *m_loop = nullptr; // the innermost wait in progress
+    QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };

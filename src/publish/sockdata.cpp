@@ -1,6 +1,7 @@
 // The data side of the client: listening for the server's data connection,
 // sending a file over it, closing it, and the address texts of PORT.
 
+#include "app/regularfile.h"
 #include "publish/publisherrors.h"
 #include "publish/sockclient.h"
 
@@ -36,32 +37,48 @@ void SockClient::listenForData(const QHostAddress &address) {
         raiseSocketError(int(m_server->serverError()));
 }
 
-bool SockClient::acceptData() {
-    const WaitEnd end =
-        waitFor([this]() { return m_server && m_server->hasPendingConnections(); },
-                [this]() { return m_acceptFailed || !m_server || !m_server->isListening(); });
-    switch (end) {
-    case WaitEnd::Ready:
-        break;
-    case WaitEnd::Canceled:
-        report(QStringLiteral("Data Connection Canceled"), Protocol);
-        return false;
-    case WaitEnd::TimedOut:
-        throw SockError(QStringLiteral("Data Connection Timed Out"));
-    case WaitEnd::Failed:
-        throw SockError(QStringLiteral("Error creating Data Connection"));
+bool SockClient::acceptData(const QHostAddress &from) {
+    Deadline deadline(this);
+    for (;;) {
+        const WaitEnd end =
+            waitFor([this]() { return m_server && m_server->hasPendingConnections(); },
+                    [this]() { return m_acceptFailed || !m_server || !m_server->isListening(); });
+        switch (end) {
+        case WaitEnd::Ready:
+            break;
+        case WaitEnd::Canceled:
+            report(QStringLiteral("Data Connection Canceled"), Protocol);
+            return false;
+        case WaitEnd::TimedOut:
+            throw SockError(QStringLiteral("Data Connection Timed Out"));
+        case WaitEnd::Failed:
+            throw SockError(QStringLiteral("Error creating Data Connection"));
+        }
+        QTcpSocket *incoming = m_server->nextPendingConnection();
+        if (!incoming)
+            continue;
+        const QHostAddress peer = incoming->peerAddress();
+        if (from.isNull() || peer.isEqual(from, QHostAddress::TolerantConversion)) {
+            report(QStringLiteral("Accepting"), Housekeeping);
+            adoptSocket(incoming);
+            break;
+        }
+        // Another program that found the port must not take the file: it
+        // is cut off before a byte is sent to it.
+        report(QStringLiteral("Refused Data Connection From %1").arg(peer.toString()), Protocol);
+        incoming->abort();
+        delete incoming;
     }
-    report(QStringLiteral("Accepting"), Housekeeping);
-    adoptSocket(m_server->nextPendingConnection());
     m_server->close();
     m_connected = true;
     return true;
 }
 
 void SockClient::sendFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SockError(QStringLiteral("Cannot open %1").arg(path));
+    QFile file;
+    const RegularFile::Outcome opened = RegularFile::open(file, path);
+    if (!opened.ok())
+        throw SockError(QStringLiteral("Cannot open %1: %2").arg(path, opened.message));
     sendStream(&file);
 }
 

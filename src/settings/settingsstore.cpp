@@ -1,8 +1,16 @@
 #include "settings/settingsstore.h"
+#include "app/regularfile.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
+
+// Far more than any store of these values; a larger file is not read for
+// repairs.
+constexpr qint64 kMaxStoreBytes = qint64(4) * 1024 * 1024;
 
 // One table of every stored value, walked by the reader and the writer alike
 // so that the two can never disagree on names, order or limits.
@@ -90,10 +98,8 @@ template <class Visitor, class S> void visitAll(S &s, Visitor &v) {
     v.number(QStringLiteral("SplitDirection"), s.splitDirection);
 }
 
-struct WrongType {
-    QString value;
-};
-
+// Reads each value on its own: a value that cannot be read keeps what the
+// settings held (the default) and is noted, and reading goes on with the next.
 class Reader {
 public:
     explicit Reader(QSettings &store) : m_store(store) {}
@@ -104,9 +110,18 @@ public:
         const QVariant v = m_store.value(key(name));
         if (!v.isValid())
             return;
-        if (!v.canConvert<QString>() || v.typeId() == QMetaType::QStringList)
-            throw WrongType{key(name)};
-        value = v.toString();
+        QString read;
+        if (v.typeId() == QMetaType::QStringList) {
+            // A list written without quotes, as a person editing the file
+            // would write "htm,html": the same text as with quotes.
+            read = v.toStringList().join(QLatin1Char(','));
+        } else if (v.canConvert<QString>()) {
+            read = v.toString();
+        } else {
+            m_failed << key(name);
+            return;
+        }
+        value = read;
         if (limit >= 0 && value.size() > limit)
             value.truncate(limit);
     }
@@ -118,8 +133,10 @@ public:
         bool ok = false;
         const int n =
             v.typeId() == QMetaType::QString ? v.toString().trimmed().toInt(&ok) : v.toInt(&ok);
-        if (!ok)
-            throw WrongType{key(name)};
+        if (!ok) {
+            m_failed << key(name);
+            return;
+        }
         value = n;
     }
 
@@ -129,11 +146,53 @@ public:
         value = n != 0;
     }
 
+    const QStringList &failed() const { return m_failed; }
+
 private:
     QString key(const QString &name) const { return m_group + QLatin1Char('/') + name; }
     QSettings &m_store;
     QString m_group;
+    QStringList m_failed;
 };
+
+// Whether a value as written in the file leaves a quote open at its end.
+bool hasOpenQuote(const QByteArray &value) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value.at(i);
+        if (c == '\\')
+            ++i; // the next character is taken as it is
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            break; // a comment
+    }
+    return quoted;
+}
+
+// QSettings reads a quote left open at the end of a line on into the lines
+// after it, so that one damaged value would take every value after it with
+// it. Returns the "Section/Name" of each such line, and in `repaired` the
+// file without them.
+QStringList dropOpenQuotes(const QByteArray &bytes, QByteArray &repaired) {
+    QStringList dropped;
+    QString section;
+    QByteArray text = bytes;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    for (const QByteArray &line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
+            section = QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2));
+        } else if (const qsizetype equals = line.indexOf('=');
+                   equals > 0 && hasOpenQuote(line.mid(equals + 1))) {
+            dropped << section + QLatin1Char('/') + QString::fromUtf8(line.left(equals).trimmed());
+            continue;
+        }
+        repaired += line + '\n';
+    }
+    return dropped;
+}
 
 class Writer {
 public:
@@ -153,26 +212,75 @@ private:
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : m_store(std::make_unique<QSettings>(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead"))) {
+SettingsStore::SettingsStore() {
+    // Where QSettings keeps the user's store on this system (the native format
+    // here is an INI file with the ending ".conf").
+    m_file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+             QStringLiteral("/Tarnholm/Quilmead.conf");
+    m_usable = RegularFile::replaceable(m_file).ok();
+    if (m_usable)
+        m_store =
+            std::make_unique<QSettings>(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead"));
+    else
+        makeUnusedStore();
 }
 
-SettingsStore::SettingsStore(const QString &iniFile)
-    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+SettingsStore::SettingsStore(const QString &iniFile) : m_file(iniFile) {
+    m_usable = RegularFile::replaceable(iniFile).ok();
+    if (m_usable)
+        m_store = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    else
+        makeUnusedStore();
+}
+
+// QSettings reads its file as soon as it is made: a pipe in its place would
+// block the program and a device would never end. Such a store is neither
+// read nor written and the file stays as it is; raw() then gives a store
+// under a path that can never exist (a path below /dev/null).
+void SettingsStore::makeUnusedStore() {
+    m_store =
+        std::make_unique<QSettings>(QStringLiteral("/dev/null/quilmead.ini"), QSettings::IniFormat);
+}
 
 SettingsStore::~SettingsStore() = default;
 
 SettingsStore::ReadResult SettingsStore::read(Settings &settings) const {
-    Reader reader(*m_store);
-    try {
-        visitAll(settings, reader);
-    } catch (const WrongType &e) {
-        return {false, e.value};
+    ReadResult result;
+    if (!m_usable) {
+        result.ok = false;
+        result.failedValue = m_file;
+        result.failedValues = QStringList{m_file};
+        return result;
     }
-    return {};
+    // A value with a quote left open is read as missing (it keeps its
+    // default), from a copy of the file without it; the values after it are
+    // read as they stand.
+    QByteArray bytes;
+    QByteArray repaired;
+    QStringList dropped;
+    if (RegularFile::readAll(m_file, bytes, kMaxStoreBytes).ok())
+        dropped = dropOpenQuotes(bytes, repaired);
+    QTemporaryDir copyDir;
+    std::unique_ptr<QSettings> copy;
+    if (!dropped.isEmpty() && copyDir.isValid()) {
+        const QString copyFile = copyDir.filePath(QStringLiteral("store.ini"));
+        QFile out(copyFile);
+        if (out.open(QIODevice::WriteOnly) && out.write(repaired) == repaired.size()) {
+            out.close();
+            copy = std::make_unique<QSettings>(copyFile, QSettings::IniFormat);
+        }
+    }
+    Reader reader(copy ? *copy : *m_store);
+    visitAll(settings, reader);
+    result.failedValues = dropped + reader.failed();
+    result.ok = result.failedValues.isEmpty();
+    result.failedValue = result.failedValues.value(0);
+    return result;
 }
 
 bool SettingsStore::write(const Settings &settings) {
+    if (!m_usable)
+        return false;
     Writer writer(*m_store);
     visitAll(settings, writer);
     m_store->sync();

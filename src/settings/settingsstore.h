@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSettings;
@@ -22,19 +23,30 @@ public:
 
     struct ReadResult {
         bool ok = true;
-        QString failedValue; // "Section/Name" of the value that stopped reading
+        QString failedValue;      // "Section/Name" of the first value not read
+        QStringList failedValues; // every value not read, in reading order
     };
 
-    // Reads every value in the order of the sections above. A value stored
-    // with another type than its default's stops reading there: the values
-    // before it are taken, the rest keep what `settings` held.
+    // Reads every value on its own. A value stored with another type than its
+    // default's keeps what `settings` held; every other value is read. A list
+    // written without quotes (Extension=htm,html) reads as the same text as
+    // with quotes. When the store's file is not a regular file (a pipe, a
+    // device) nothing is read and the file's path is the failed value.
     ReadResult read(Settings &settings) const;
 
-    // Writes every value; returns false when the store could not be written.
+    // Writes every value; returns false when the store could not be written
+    // (also when its file is not a regular file, which is left alone).
     bool write(const Settings &settings);
+
+    // The file the store lives in.
+    QString fileName() const { return m_file; }
 
     QSettings &raw() { return *m_store; }
 
 private:
+    void makeUnusedStore();
+
+    QString m_file;
+    bool m_usable = true;
     std::unique_ptr<QSettings> m_store;
 };

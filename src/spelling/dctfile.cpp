@@ -1,13 +1,18 @@
 #include "spelling/dctfile.h"
 
+#include "app/regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 DctFile::DctFile(const QString &path) : m_path(path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    // Only a regular file is opened: a pipe would block, a device never end.
+    QFile file;
+    if (!RegularFile::open(file, path).ok())
         throw DictionaryError(dct::notFoundText(path));
     m_size = file.size();
+    // Refused before anything is read or allocated for it.
+    if (m_size > dct::MaxFileSize)
+        corrupt();
     m_header = file.read(dct::HeaderSize);
     if (m_header.size() != dct::HeaderSize || !m_header.startsWith(dct::signature()))
         corrupt();

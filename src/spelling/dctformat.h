@@ -25,6 +25,10 @@ constexpr std::uint32_t WordEndFlag = 1u << 22;
 constexpr std::uint32_t NextMask = (1u << 22) - 1;
 // The highest entry number an entry can point to.
 constexpr std::uint32_t MaxEntries = NextMask;
+// The largest file that can be a dictionary: past the highest entry an entry
+// can point to, only the rest of that entry's run of alternatives (at most one
+// per letter) can ever be read. Larger files are refused before they are read.
+constexpr qint64 MaxFileSize = HeaderSize + 4 * (qint64(MaxEntries) + 256) + 3;
 
 inline unsigned char letterOf(std::uint32_t e) {
     return static_cast<unsigned char>(e >> 24);

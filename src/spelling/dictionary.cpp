@@ -1,5 +1,6 @@
 #include "spelling/dictionary.h"
 
+#include "app/regularfile.h"
 #include "app/userinteraction.h"
 #include "spelling/dctfile.h"
 #include "spelling/suggester.h"
@@ -211,6 +212,9 @@ bool Dictionary::saveUserList() {
             Msg::Error, Msg::Ok);
         return false;
     };
+    // A pipe or a device under the list's name is neither read nor replaced.
+    if (QFileInfo::exists(m_userListPath) && !RegularFile::isRegular(m_userListPath))
+        return fail(QStringLiteral("it is not a regular file"));
     // Another program changed the file since it was loaded: keep its words.
     if (QFileInfo(m_userListPath).isFile() && fileAge(m_userListPath) != m_userListAge) {
         QStringList theirs;

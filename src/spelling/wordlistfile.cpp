@@ -1,18 +1,20 @@
 #include "spelling/wordlistfile.h"
 
+#include "app/regularfile.h"
 #include "spelling/dctformat.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+// Far more than any list a person keeps; a larger file is not a word list.
+constexpr qint64 kMaxWordListBytes = qint64(32) * 1024 * 1024;
+} // namespace
+
 bool readWordListFile(const QString &path, QStringList &words, bool *wasUtf8) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!RegularFile::readAll(path, bytes, kMaxWordListBytes).ok())
         return false;
     words.clear();
     for (const QString &line : splitLines(decodeText(bytes, wasUtf8))) {
@@ -29,6 +31,12 @@ bool writeWordListFile(const QString &path, const QStringList &words, bool utf8,
     QByteArray bytes;
     if (utf8 || !cp1252::encode(text, bytes))
         bytes = text.toUtf8();
+    const RegularFile::Outcome target = RegularFile::replaceable(path);
+    if (!target.ok()) {
+        if (error)
+            *error = target.message;
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)

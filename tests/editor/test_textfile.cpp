@@ -3,10 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestTextFile : public QObject {
@@ -202,6 +204,44 @@ private slots:
         QVERIFY2(error.contains("too large"), qPrintable(error));
     }
 
+    // Only regular files are read: a pipe would block for good, and a device
+    // such as /dev/zero (whose size reads as 0) would be read without end.
+    // Neither is opened.
+    void onlyRegularFilesAreRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe") << "fifo"
+                              << "is a pipe, not a file";
+        QTest::newRow("link to a pipe") << "fifolink"
+                                        << "is a pipe, not a file";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "is a device, not a file";
+        QTest::newRow("link to /dev/null") << "null"
+                                           << "is a device, not a file";
+    }
+    void onlyRegularFilesAreRead() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TestFolder folder;
+        const QString path = folder.file("page.htm");
+        const QString fifo = folder.file("pipe");
+        if (kind.startsWith("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (kind == "fifo")
+            QVERIFY(QFile::rename(fifo, path));
+        else
+            QVERIFY(QFile::link(kind == "fifolink" ? fifo : "/dev/" + kind, path));
+        QByteArray bytes = "untouched";
+        QString error;
+        QVERIFY(!readFileBytes(path, bytes, &error));
+        QVERIFY2(error.contains(path + " " + reason), qPrintable(error));
+        QCOMPARE(bytes, QByteArray("untouched"));
+        // Nor is anything written in its place.
+        QVERIFY(!writeFileAtomically(path, "text", &error));
+        QVERIFY2(error.contains("not a regular file"), qPrintable(error));
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
     void writeReplacesFileAndLeavesNoTemporaries() {
         TestFolder folder;
         const QString path = folder.write("page.htm", "old contents");
@@ -241,6 +281,7 @@ private slots:
             ok = writeFileAtomically(path, replacement, &error);
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else if (how == "limit") {
+            // (The full disk itself: fullDiskNamesTheReason.)
             // A file size limit makes the write fail part way, as a full disk
             // would.
             rlimit old{};
@@ -265,8 +306,85 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
         QVERIFY2(error.contains(QFileInfo(path).fileName()) || how == "folder", qPrintable(error));
+        if (how == "limit") // the system's reason, not "Unknown error"
+            QVERIFY2(error.endsWith(": File too large"), qPrintable(error));
         QCOMPARE(TestFolder::read(folder.file("dir/page.htm")), original);
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
+    }
+
+    // A save writes its temporary file under a fixed name beside the target,
+    // so that a save cut short can be found again; the next save replaces
+    // such a leftover, but never through a link.
+    void temporaryFileOfASave() {
+        TestFolder folder;
+        const QString path = folder.write("page.htm", "old");
+        QCOMPARE(savingFile(path), path + ".saving");
+        folder.write("page.htm.saving", "left by a save cut short");
+        QString error;
+        QVERIFY2(writeFileAtomically(path, "new", &error), qPrintable(error));
+        QCOMPARE(TestFolder::read(path), QByteArray("new"));
+        QVERIFY(!QFileInfo::exists(savingFile(path)));
+
+        const QString victim = folder.write("victim.txt", "keep me");
+        QVERIFY(QFile::link(victim, savingFile(path)));
+        QVERIFY(!writeFileAtomically(path, "newer", &error));
+        QVERIFY2(error.endsWith(": File exists"), qPrintable(error));
+        QCOMPARE(TestFolder::read(victim), QByteArray("keep me"));
+        QCOMPARE(TestFolder::read(path), QByteArray("new"));
+    }
+
+    void savingThroughALinkKeepsTheLink() {
+        TestFolder folder;
+        const QString real = folder.write("real.htm", "old");
+        const QString link = folder.file("link.htm");
+        QVERIFY(QFile::link(real, link));
+        QString error;
+        QVERIFY2(writeFileAtomically(link, "new", &error), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(TestFolder::read(real), QByteArray("new"));
+    }
+
+    // A full disk is reported with the system's reason. The disk is a small
+    // file system mounted in a private mount namespace, in a child process;
+    // where such namespaces are not allowed, a file size limit stands in
+    // for it (the reason is then "File too large").
+    void fullDiskNamesTheReason() {
+        TestFolder folder;
+        QVERIFY(QDir().mkpath(folder.file("disk")));
+        QProcess child;
+        child.start("unshare", {"-rm", "sh", "-c",
+                                "mount -t tmpfs -o size=64k quilmead-test \"$0\" && "
+                                "exec \"$1\" \"$0\"",
+                                folder.file("disk"), QStringLiteral(FULLDISK_WRITER)});
+        const bool started = child.waitForStarted(10000);
+        QVERIFY(!started || child.waitForFinished(60000));
+        const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+        if (started && output.startsWith("failed:")) {
+            QVERIFY2(output.contains("failed: Cannot save ") &&
+                         output.contains("page.htm: No space left on device\n") &&
+                         output.contains("original kept\n") && output.contains("no temporary\n"),
+                     qPrintable(output));
+            return;
+        }
+        qInfo("No private mount namespace here (%s); a file size limit stands in for the full "
+              "disk.",
+              qPrintable(started ? QString::fromLocal8Bit(child.readAllStandardError()).trimmed()
+                                 : child.errorString()));
+        const QString path = folder.write("page.htm", "precious");
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 64 * 1024;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString error;
+        const bool ok = writeFileAtomically(path, QByteArray(256 * 1024, 'x'), &error);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!ok);
+        QCOMPARE(error, "Cannot save " + path + ": File too large");
+        QCOMPARE(TestFolder::read(path), QByteArray("precious"));
+        QVERIFY(!QFileInfo::exists(savingFile(path)));
     }
 };
 

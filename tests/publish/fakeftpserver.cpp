@@ -46,7 +46,8 @@ void FakeFtpServer::onCommand() {
             line.chop(1);
         m_commands << line;
         m_log << QStringLiteral("< ") + QString::fromLatin1(line);
-        const QByteArray verb = line.left(line.indexOf(' ')).toUpper();
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray verb = (space < 0 ? line : line.left(space)).toUpper();
         if (verb == "PORT") {
             const QList<QByteArray> parts = line.mid(5).split(',');
             if (parts.size() == 6) {
@@ -54,10 +55,17 @@ void FakeFtpServer::onCommand() {
                 m_dataPort = quint16(parts[4].toUInt() * 256 + parts[5].toUInt());
             }
         }
+        if (!m_endlessVerb.isEmpty() && verb == m_endlessVerb && !m_endlessRunning) {
+            m_endlessRunning = true;
+            sendEndless();
+            continue;
+        }
         const QByteArray reply = m_replies.value(verb, "500 Unknown command.\r\n");
         if (!reply.isEmpty())
             send(reply);
-        if (verb == "STOR" && reply.startsWith('1') && m_dataMode != Data::NeverConnect)
+        if (verb == "STOR" && reply.startsWith('1') && m_dataMode == Data::Intruder)
+            openIntruder();
+        else if (verb == "STOR" && reply.startsWith('1') && m_dataMode != Data::NeverConnect)
             openData();
         if (verb == m_closeAfter) {
             closeControl();
@@ -75,10 +83,45 @@ void FakeFtpServer::openData() {
     connect(m_data, &QTcpSocket::disconnected, this, [this]() {
         onData();
         m_dataEnded = true;
-        if (m_dataMode == Data::Receive)
+        if (m_dataMode == Data::Receive || m_dataMode == Data::Intruder)
             send(m_finalReply);
     });
     m_data->connectToHost(m_dataAddress, m_dataPort);
+}
+
+// Keeps the client's input full: a batch of lines whenever the last has been
+// taken, until the control connection ends.
+void FakeFtpServer::sendEndless() {
+    if (!m_control || m_control->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (m_control->bytesToWrite() < 16 * 1024) {
+        QByteArray batch;
+        for (int i = 0; i < 200; ++i)
+            batch += m_endlessLine;
+        m_control->write(batch);
+    }
+    QTimer::singleShot(1, this, &FakeFtpServer::sendEndless);
+}
+
+// Another program on the machine connects to the client's data port first,
+// from an address of its own; the server follows once it is in.
+void FakeFtpServer::openIntruder() {
+    m_intruder = new QTcpSocket(this);
+    m_intruder->bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+    connect(m_intruder, &QTcpSocket::readyRead, this,
+            [this]() { m_intruderReceived += m_intruder->readAll(); });
+    connect(m_intruder, &QTcpSocket::connected, this, [this]() {
+        m_intruderConnected = true;
+        openData();
+    });
+    connect(m_intruder, &QTcpSocket::disconnected, this, [this]() { m_intruderCutOff = true; });
+    connect(m_intruder, &QTcpSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError error) {
+                if (error == QAbstractSocket::RemoteHostClosedError ||
+                    error == QAbstractSocket::NetworkError)
+                    m_intruderCutOff = true;
+            });
+    m_intruder->connectToHost(m_dataAddress, m_dataPort);
 }
 
 void FakeFtpServer::onData() {

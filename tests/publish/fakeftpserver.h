@@ -21,6 +21,8 @@ public:
         DropAfter,    // connect, read `dropAfter` bytes, then reset the connection
         Stall,        // connect and never read
         NeverConnect, // do not connect at all
+        Intruder,     // another local program (on 127.0.0.2) connects first, then
+                      // the server as with Receive
     };
 
     FakeFtpServer();
@@ -39,6 +41,12 @@ public:
     void setFinalReply(const QByteArray &raw) { m_finalReply = raw; }
     // Closes the control connection after answering this verb.
     void setCloseAfter(const QByteArray &verb) { m_closeAfter = verb; }
+    // Answers this verb with `line` over and over, without end, as fast as
+    // the client takes it.
+    void setEndless(const QByteArray &verb, const QByteArray &line) {
+        m_endlessVerb = verb;
+        m_endlessLine = line;
+    }
     // Bytes sent to the client later, as an unasked message.
     void sendLater(const QByteArray &raw, int milliseconds);
     void closeControl();
@@ -49,13 +57,20 @@ public:
     QStringList log() const { return m_log; }
     QByteArray received() const { return m_received; }
     bool dataEnded() const { return m_dataEnded; }
+    // What the intruder of Data::Intruder received, and whether it was
+    // connected and then cut off.
+    QByteArray intruderReceived() const { return m_intruderReceived; }
+    bool intruderConnected() const { return m_intruderConnected; }
+    bool intruderCutOff() const { return m_intruderCutOff; }
 
 private:
     void onConnection();
     void onCommand();
     void send(const QByteArray &raw);
     void openData();
+    void openIntruder();
     void onData();
+    void sendEndless();
 
     QTcpServer m_server;
     QPointer<QTcpSocket> m_control;
@@ -72,4 +87,11 @@ private:
     QStringList m_log;
     QByteArray m_received;
     bool m_dataEnded = false;
+    QByteArray m_endlessVerb;
+    QByteArray m_endlessLine;
+    bool m_endlessRunning = false;
+    QPointer<QTcpSocket> m_intruder;
+    QByteArray m_intruderReceived;
+    bool m_intruderConnected = false;
+    bool m_intruderCutOff = false;
 };

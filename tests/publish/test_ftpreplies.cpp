@@ -23,6 +23,32 @@ private slots:
         QCOMPARE(SockClient::replyNumberOf(line), number);
     }
 
+    // Only a code from 100 to 599, followed by a blank, a dash or the line
+    // end, makes a reply.
+    void validReply_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("plain") << QByteArray("220 Ready\r\n") << true;
+        QTest::newRow("opens a multi-line reply") << QByteArray("230-Welcome\r\n") << true;
+        QTest::newRow("code and line end only") << QByteArray("226\r\n") << true;
+        QTest::newRow("lowest") << QByteArray("100 x\r\n") << true;
+        QTest::newRow("highest") << QByteArray("599 x\r\n") << true;
+        QTest::newRow("below 100") << QByteArray("099 x\r\n") << false;
+        QTest::newRow("above 599") << QByteArray("999 x\r\n") << false;
+        QTest::newRow("600") << QByteArray("600 x\r\n") << false;
+        QTest::newRow("letters") << QByteArray("abc x\r\n") << false;
+        QTest::newRow("four digits") << QByteArray("2300 x\r\n") << false;
+        QTest::newRow("two digits") << QByteArray("23") << false;
+        QTest::newRow("blank first") << QByteArray(" 220 x\r\n") << false;
+        QTest::newRow("letter after the code") << QByteArray("220x\r\n") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void validReply() {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, valid);
+        QCOMPARE(FtpClient::isValidReply(line), valid);
+    }
+
     void continuation_data() {
         QTest::addColumn<QByteArray>("first");
         QTest::addColumn<QByteArray>("current");

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <sys/stat.h>
 
 using Data = FakeFtpServer::Data;
 
@@ -67,11 +68,16 @@ private slots:
             << "";
         QTest::newRow("long single-line answer to USER")
             << hi << QByteArray("331 " + QByteArray(400, 'u') + "\r\n") << in << both << "";
-        QTest::newRow("garbage greeting")
-            << QByteArray("HELLO THERE\r\n") << ask << in << both << "";
+        QTest::newRow("garbage greeting") << QByteArray("HELLO THERE\r\n") << ask << in << "QUIT"
+                                          << "FtpError: Invalid Reply: HELLO THERE";
+        QTest::newRow("greeting that asks to wait")
+            << QByteArray("120 Ready in a moment.\r\n220 Ready.\r\n") << ask << in << both << "";
+        QTest::newRow("refusing greeting")
+            << QByteArray("421 Too many users.\r\n") << ask << in << "QUIT"
+            << "FtpError: 421 Too many users.";
         QTest::newRow("garbage answer to USER")
-            << hi << QByteArray("what?\r\n") << in << "USER tester|TYPE I"
-            << "";
+            << hi << QByteArray("what?\r\n") << in << "USER tester|QUIT"
+            << "FtpError: Invalid Reply: what?";
         QTest::newRow("USER refused")
             << hi << QByteArray("530 Not allowed.\r\n") << in << "USER tester|QUIT"
             << "FtpError: 530 Not allowed.";
@@ -276,9 +282,9 @@ private slots:
         const int receive = int(Data::Receive), drop = int(Data::DropAfter),
                   stall = int(Data::Stall), never = int(Data::NeverConnect);
         QTest::newRow("complete") << portOk << storOk << receive << done << 70000 << 3000 << "";
-        QTest::newRow("final 451 is shown, not raised")
+        QTest::newRow("final 451 is raised")
             << portOk << storOk << receive << QByteArray("451 Local error.\r\n") << 1000 << 3000
-            << "";
+            << "FtpError: 451 Local error.";
         QTest::newRow("PORT refused") << QByteArray("500 Illegal PORT.\r\n") << storOk << receive
                                       << done << 10 << 3000 << "FtpError: 500 Illegal PORT.";
         QTest::newRow("STOR refused") << portOk << QByteArray("553 Not allowed.\r\n") << receive
@@ -290,9 +296,8 @@ private slots:
                                          << 500 << "SockError: Write Timed Out";
         QTest::newRow("server never connects") << portOk << storOk << never << done << 10 << 300
                                                << "SockError: Data Connection Timed Out";
-        QTest::newRow("garbage replies")
-            << QByteArray("OK\r\n") << QByteArray("FINE\r\n") << never << done << 10 << 300
-            << "SockError: Data Connection Timed Out";
+        QTest::newRow("garbage replies") << QByteArray("OK\r\n") << QByteArray("FINE\r\n") << never
+                                         << done << 10 << 300 << "FtpError: Invalid Reply: OK";
     }
     void upload() {
         QFETCH(QByteArray, portReply);
@@ -324,7 +329,7 @@ private slots:
         QVERIFY(clock.elapsed() < 10000);
         const QList<QByteArray> commands = server.commands();
         QVERIFY(commands.value(2).startsWith("PORT 127,0,0,1,"));
-        if (failure.isEmpty()) {
+        if (failure.isEmpty() || failure.contains(finalReply.trimmed())) {
             QCOMPARE(commands.value(3), QByteArray("STOR page.htm"));
             QCOMPARE(server.received(), bytes);
             QVERIFY(trace.has(QString::fromLatin1(finalReply.trimmed())));
@@ -356,23 +361,30 @@ private slots:
     // Nothing reaches the server for a file that cannot be read or a name
     // that would break the command line.
     void refusedBeforeSending_data() {
-        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("remote");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<bool>("storSent");
-        QTest::newRow("missing file") << false << "x.htm"
+        QTest::newRow("missing file") << "missing"
+                                      << "x.htm"
                                       << "SockError: Cannot open " << false;
-        QTest::newRow("line break in name") << true << "x.htm\r\nDELE index.htm"
+        QTest::newRow("a pipe, not a file") << "fifo"
+                                            << "x.htm"
+                                            << "SockError: Cannot open " << false;
+        QTest::newRow("line break in name") << "file"
+                                            << "x.htm\r\nDELE index.htm"
                                             << "SockError: Line Break In Command" << false;
     }
     void refusedBeforeSending() {
-        QFETCH(bool, exists);
+        QFETCH(QString, kind);
         QFETCH(QString, remote);
         QFETCH(QString, failure);
         QFETCH(bool, storSent);
         TestFolder folder;
-        const QString path = exists ? folder.write(QStringLiteral("x.htm"), "x")
-                                    : folder.file(QStringLiteral("missing.htm"));
+        const QString path = kind == "file" ? folder.write(QStringLiteral("x.htm"), "x")
+                                            : folder.file(QStringLiteral("x.htm"));
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         FakeFtpServer server;
         server.setGreeting("220 Ready.\r\n");
         FtpClient client;

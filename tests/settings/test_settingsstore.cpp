@@ -3,6 +3,7 @@
 
 #include <QSettings>
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -109,26 +110,125 @@ private slots:
         QVERIFY(text.contains("[WindowAttributes]"));
     }
 
-    void wrongTypeStopsReadingThere() {
+    // A value that cannot be read keeps its default; every value around it is
+    // still read, and the reading reports the failure once.
+    void wrongTypeCostsOnlyItsOwnValue() {
         TestFolder dir;
         {
             QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
-            raw.setValue("Helpers/TipNumber", 12);         // before the bad value
-            raw.setValue("Defaults/ExpandCharstoHTML", 0); // before the bad value
-            raw.setValue("Defaults/TabSize", "wide");      // the bad value
-            raw.setValue("Defaults/ShowHints", 1);         // after it
-            raw.setValue("WindowAttributes/Width", 900);   // after it
+            raw.setValue("Helpers/TipNumber", 12);         // before the bad values
+            raw.setValue("Defaults/ExpandCharstoHTML", 0); // before the bad values
+            raw.setValue("Defaults/TabSize", "wide");      // bad
+            raw.setValue("Defaults/ShowHints", 1);         // between them
+            raw.setValue("Defaults/FontSizeChange", "x");  // bad
+            raw.setValue("WindowAttributes/Width", 900);   // after them
         }
         SettingsStore store(dir.file("store.ini"));
         Settings s;
         const auto result = store.read(s);
         QVERIFY(!result.ok);
         QCOMPARE(result.failedValue, QString("Defaults/TabSize"));
+        QCOMPARE(result.failedValues, (QStringList{"Defaults/TabSize", "Defaults/FontSizeChange"}));
         QCOMPARE(s.tipNumber, 12);
         QCOMPARE(s.expandCharsToHtml, false);
         QCOMPARE(s.tabSize, 5);
-        QCOMPARE(s.showHints, false);
-        QCOMPARE(s.width, 0);
+        QCOMPARE(s.fontSizeChange, 2);
+        QCOMPARE(s.showHints, true);
+        QCOMPARE(s.width, 900);
+    }
+
+    // Store files as a person editing them would write them.
+    void handWrittenStores_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("smartAscii");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("list without quotes")
+            << QByteArray("[Defaults]\nExtension=htm,html,shtml\n[WindowAttributes]\nWidth=700\n")
+            << "htm,html,shtml"
+            << "" << 700 << true;
+        QTest::newRow("list with quotes")
+            << QByteArray(
+                   "[Defaults]\nExtension=\"htm,html,shtml\"\n[WindowAttributes]\nWidth=700\n")
+            << "htm,html,shtml"
+            << "" << 700 << true;
+        QTest::newRow("lists in several sections, CR LF")
+            << QByteArray("[FTP]\r\nSmartASCII=htm,txt\r\n[Defaults]\r\nExtension=htm,html\r\n"
+                          "[WindowAttributes]\r\nWidth=640\r\n")
+            << "htm,html"
+            << "htm,txt" << 640 << true;
+        QTest::newRow("a quote left open")
+            << QByteArray(
+                   "[Defaults]\nFileTabs=\"Projects\nExtension=htm,html\n[WindowAttributes]\n"
+                   "Width=700\n")
+            << "htm,html"
+            << "" << 700 << false;
+        QTest::newRow("quotes closed, escaped and in comments")
+            << QByteArray(
+                   "[Defaults]\nFileTabs=\"say \\\"hi\\\"\" ; a \"comment\nExtension=htm,html\n"
+                   "[WindowAttributes]\nWidth=700\n")
+            << "htm,html"
+            << "" << 700 << true;
+        QTest::newRow("a list where a number belongs")
+            << QByteArray("[Defaults]\nTabSize=4,8\nExtension=htm,html\n[WindowAttributes]\n"
+                          "Width=700\n")
+            << "htm,html"
+            << "" << 700 << false;
+    }
+    void handWrittenStores() {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, extension);
+        QFETCH(QString, smartAscii);
+        QFETCH(int, width);
+        QFETCH(bool, ok);
+        TestFolder dir;
+        SettingsStore store(dir.write("store.ini", ini));
+        Settings s;
+        QCOMPARE(store.read(s).ok, ok);
+        QCOMPARE(s.extension, extension);
+        QCOMPARE(s.smartAscii, smartAscii);
+        QCOMPARE(s.width, width);
+        QCOMPARE(s.tabSize, 5);
+        // Written back and read again, nothing changes.
+        QVERIFY(store.write(s));
+        Settings again;
+        QVERIFY(SettingsStore(dir.file("store.ini")).read(again).ok);
+        QCOMPARE(again.extension, extension);
+        QCOMPARE(again.width, width);
+    }
+
+    // A store whose file is a pipe or a device is neither read (which would
+    // block or never end) nor written over.
+    void storeThatIsNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "fifo";
+        QTest::newRow("link to /dev/zero") << "device";
+    }
+    void storeThatIsNoFile() {
+        QFETCH(QString, kind);
+        TestFolder dir;
+        const QString path = dir.file("store.ini");
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", path));
+        SettingsStore store(path);
+        Settings s;
+        const auto result = store.read(s);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.failedValue, path);
+        QCOMPARE(s.extension, Settings().extension);
+        QVERIFY(!store.write(s));
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), kind == "device");
+        QVERIFY(!after.isFile());
+    }
+
+    void userStoreIsTheFileQSettingsUses() {
+        const SettingsStore store;
+        QCOMPARE(store.fileName(),
+                 QSettings(QStringLiteral("Tarnholm"), QStringLiteral("Quilmead")).fileName());
     }
 
     void textsAreCutToTheirLimits_data() {

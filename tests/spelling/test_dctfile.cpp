@@ -3,6 +3,7 @@
 #include "testfolder.h"
 
 #include <QtTest>
+#include <sys/stat.h>
 
 using dct::makeEntry;
 
@@ -82,6 +83,38 @@ private slots:
         const QString path = m_folder.file("nothing/ENGLISH.DCT");
         QCOMPARE(openError(path), "Dictionary not found : " + path);
         QCOMPARE(openError(m_folder.path()), "Dictionary not found : " + m_folder.path());
+    }
+
+    // Files that cannot be a dictionary are refused before they are read: a
+    // pipe (which would block), a device (which never ends), and a file
+    // larger than any dictionary behind a valid header (sparse here, so the
+    // test writes next to nothing).
+    void noDictionaryIsReadWhole_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("corrupt");
+        QTest::newRow("pipe") << "fifo" << qint64(0) << false;
+        QTest::newRow("link to /dev/zero") << "zero" << qint64(0) << false;
+        QTest::newRow("one entry more than can be read")
+            << "sparse" << dct::MaxFileSize + 1 << true;
+        QTest::newRow("gigabytes") << "sparse" << (qint64(6) << 30) << true;
+    }
+    void noDictionaryIsReadWhole() {
+        QFETCH(QString, kind);
+        QFETCH(qint64, size);
+        QFETCH(bool, corrupt);
+        TestFolder folder;
+        const QString path = folder.file("HUGE.DCT");
+        if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else {
+            QFile file(folder.write("HUGE.DCT", dct::signature() + QByteArray(33, '\0')));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(size));
+        }
+        QCOMPARE(openError(path),
+                 corrupt ? QString("Dictionary Corrupt.") : "Dictionary not found : " + path);
     }
 
     void strayBytesAfterLastEntryAreIgnored() {

@@ -3,11 +3,13 @@
 #include "spelling/dctfile.h"
 #include "spelling/dictionary.h"
 #include "spelling/dictionarynames.h"
+#include "spelling/wordlistfile.h"
 #include "testfolder.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -315,6 +317,38 @@ private slots:
         QVERIFY(!d.close());
         QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(TestFolder::read(list), QByteArray("secret\r\n"));
+    }
+
+    // Word lists that are a pipe or a device are neither read (which would
+    // block or never end) nor replaced when the list is saved.
+    void listsThatAreNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+    }
+    void listsThatAreNoFile() {
+        QFETCH(QString, kind);
+        for (const QString name : {"USER.DIC", "EXCL.TXT"}) {
+            const QString path = m_folder->file("dict/" + name);
+            if (kind == "fifo")
+                QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else
+                QVERIFY(QFile::link("/dev/zero", path));
+        }
+        QStringList words;
+        QVERIFY(!readWordListFile(m_folder->file("dict/USER.DIC"), words));
+        Dictionary d(m_ui);
+        d.openMainDictionary(m_main);
+        QVERIFY(!d.openUserList("USER.DIC"));
+        QVERIFY(!d.openExclusionList("EXCL.TXT"));
+        QVERIFY(d.add("zork"));
+        QVERIFY(!d.close());
+        QCOMPARE(m_ui.asked().size(), 1);
+        QCOMPARE(m_ui.asked().at(0).text, "Could not save the user dictionary " +
+                                              m_folder->file("dict/USER.DIC") +
+                                              ": it is not a regular file");
+        QCOMPARE(QFileInfo(m_folder->file("dict/USER.DIC")).isSymLink(), kind == "zero");
+        QVERIFY(!QFileInfo(m_folder->file("dict/USER.DIC")).isFile());
     }
 
     void exclusionListLocation() {
