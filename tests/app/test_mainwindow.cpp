@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -168,6 +170,43 @@ private slots:
         QVERIFY(w.actions().browser1->isVisible());
         QCOMPARE(w.actions().browser1->text(), QString("View page in firefox"));
         QVERIFY(!w.actions().browser2->isVisible());
+    }
+
+    // Sizes and places from a damaged store or another screen are brought
+    // onto this one; the values around them still apply.
+    void storedGeometryIsBroughtOntoTheScreen_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("huge") << 0 << 0 << 99999 << 99999;
+        QTest::newRow("largest int") << 10 << 10 << 2147483647 << 2147483647;
+        QTest::newRow("far away") << 2147483647 << -2147483647 << 600 << 400;
+        QTest::newRow("negative size") << 5 << 5 << 700 << -40;
+    }
+    void storedGeometryIsBroughtOntoTheScreen() {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        Fixture f;
+        {
+            QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("WindowAttributes/Left", left);
+            raw.setValue("WindowAttributes/Top", top);
+            raw.setValue("WindowAttributes/Width", width);
+            raw.setValue("WindowAttributes/Height", height);
+            raw.setValue("WindowAttributes/SplitPosition", 2147483647);
+        }
+        MainWindow &w = f.start();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(w.width() <= screen.width() && w.height() <= screen.height(),
+                 qPrintable(QString("%1x%2").arg(w.width()).arg(w.height())));
+        QVERIFY(screen.intersects(w.geometry()));
+        QCOMPARE(w.widgets().splitScreen->barPercent(0), 100);
+        QVERIFY(w.runShutdown());
+        QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
+        QVERIFY(raw.value("WindowAttributes/Width").toInt() <= screen.width());
     }
 
     void maximizedNeedsAWidth() {

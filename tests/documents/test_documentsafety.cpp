@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
+#include <sys/stat.h>
 
 class TestDocumentSafety : public QObject {
     Q_OBJECT
@@ -119,6 +120,84 @@ private slots:
         f.docs().backupCurrentText();
         QCOMPARE(TestFolder::read(a + "_"), page);
         QCOMPARE(TestFolder::read(f.work.file("quilview.htm")), page);
+    }
+
+    // A page whose own name ends in "_" is some other page's parking name:
+    // neither copy nor close may touch it while it is open, and opening it
+    // beside its owner is asked first.
+    void aPageNamedLikeAParkingFileIsLeftAlone() {
+        DocumentFixture f;
+        const QString c = f.page("c.htm", "owner");
+        const QString c_ = f.page("c.htm_", "a page of its own");
+        f.docs().loadFile(c_, false);
+        f.docs().loadFile(c, false);
+        QVERIFY(f.ui.asked().isEmpty() || f.ui.asked().last().kind != int(Msg::Confirmation));
+        f.editor().setText("owner changed");
+        f.w.webPageTabs->setCurrentIndex(0); // parks c.htm: not into the open c.htm_
+        QCOMPARE(TestFolder::read(c_), QByteArray("a page of its own"));
+        f.w.webPageTabs->setCurrentIndex(1);
+        QCOMPARE(f.editor().text(), QString("owner changed")); // kept in memory
+        f.ui.answerMessage(Msg::ResultNo);
+        QVERIFY(f.docs().closeActivePage());
+        QCOMPARE(TestFolder::read(c_), QByteArray("a page of its own"));
+
+        // The other way round: with c.htm open, c.htm_ is opened only on the
+        // user's word.
+        f.ui.answerMessage(Msg::ResultNo);
+        f.docs().closeAllPages();
+        const QString d = f.page("d.htm", "owner");
+        f.docs().loadFile(d, false);
+        const QString d_ = f.page("d.htm_", "another page");
+        f.ui.clear();
+        f.ui.answerMessage(Msg::ResultNo);
+        QVERIFY(!f.docs().loadFile(d_, false));
+        QCOMPARE(f.ui.asked().size(), 1);
+        QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Warning));
+        QCOMPARE(f.docs().count(), 1);
+        f.ui.answerMessage(Msg::ResultYes);
+        QVERIFY(f.docs().loadFile(d_, false));
+        QCOMPARE(f.docs().count(), 2);
+    }
+
+    // A save cut short between writing its temporary file and the rename
+    // leaves the new text there: it is offered at the next open, or removed
+    // when it holds nothing new.
+    void interruptedSaveIsOfferedBack() {
+        DocumentFixture f;
+        const QString a = f.page("a.htm", "old text");
+        f.work.write("a.htm.saving", "new text");
+        f.ui.answerMessage(Msg::ResultYes);
+        QVERIFY(f.docs().loadFile(a, false));
+        QCOMPARE(f.ui.asked().size(), 1);
+        QCOMPARE(f.editor().text(), QString("new text"));
+        QVERIFY(f.editor().modified());
+        QVERIFY(f.docs().save());
+        QCOMPARE(TestFolder::read(a), QByteArray("new text"));
+        QVERIFY(!QFileInfo::exists(a + ".saving"));
+        f.docs().closeAllPages();
+
+        f.work.write("a.htm.saving", "new text"); // the same bytes as the page
+        f.ui.clear();
+        QVERIFY(f.docs().loadFile(a, false));
+        QVERIFY(f.ui.asked().isEmpty());
+        QVERIFY(!QFileInfo::exists(a + ".saving"));
+    }
+
+    // A pipe or a device named like a page is refused with its reason; the
+    // program never waits on it.
+    void pipesAndDevicesAreNoDocuments() {
+        DocumentFixture f;
+        const QString fifo = f.work.file("pipe.htm");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!f.docs().loadFile(fifo, false));
+        QCOMPARE(f.ui.asked().size(), 1);
+        QVERIFY2(f.ui.asked().at(0).text.contains("pipe"), qPrintable(f.ui.asked().at(0).text));
+        QCOMPARE(f.docs().count(), 0);
+        const QString zero = f.work.file("zero.htm");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        f.ui.clear();
+        QVERIFY(!f.docs().loadFile(zero, false));
+        QVERIFY2(f.ui.asked().at(0).text.contains("device"), qPrintable(f.ui.asked().at(0).text));
     }
 
     void staleBackupCopy_data() {

@@ -14,6 +14,10 @@ class SettingsStore;
 class UserInteraction;
 class TLEdit;
 
+// A window rectangle brought onto the primary screen's available area: no
+// larger than it, and placed on it.
+QRect fitOnScreen(int wantedLeft, int wantedTop, int wantedWidth, int wantedHeight);
+
 // What the main window and the areas it hosts share.
 struct Workbench {
     Settings &settings;

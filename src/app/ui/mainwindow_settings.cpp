@@ -11,9 +11,25 @@
 #include "settings/ui/generalsettingsdialog.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
+
+QRect fitOnScreen(int wantedLeft, int wantedTop, int wantedWidth, int wantedHeight) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int width = qBound(100, wantedWidth, qMax(100, area.width()));
+    const int height = qBound(100, wantedHeight, qMax(100, area.height()));
+    // Stored places are ints from the store: keep the arithmetic in range.
+    const qint64 left = std::clamp<qint64>(
+        wantedLeft, area.left(), std::max<qint64>(area.left(), area.right() + 1 - width));
+    const qint64 top = std::clamp<qint64>(
+        wantedTop, area.top(), std::max<qint64>(area.top(), area.bottom() + 1 - height));
+    return QRect(int(left), int(top), width, height);
+}
 
 void MainWindow::applySettings() {
     applyWindowSettings();
@@ -44,8 +60,11 @@ void MainWindow::applyWindowSettings() {
         if (s.maximized) {
             setWindowState(windowState() | Qt::WindowMaximized);
         } else {
-            move(s.left, s.top);
-            resize(s.width, qMax(1, s.height));
+            // A stored size or place from another screen (or a damaged
+            // store) is brought onto this one.
+            const QRect placed = fitOnScreen(s.left, s.top, s.width, s.height);
+            move(placed.topLeft());
+            resize(placed.size());
         }
     }
 

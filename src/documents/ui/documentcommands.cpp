@@ -6,6 +6,7 @@
 #include "app/ui/mainactions.h"
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
+#include "documents/companionfiles.h"
 #include "documents/documentnames.h"
 #include "documents/recentfiles.h"
 #include "documents/ui/documentcontroller.h"
@@ -106,6 +107,10 @@ bool DocumentController::writeDocument(const QString &path) {
     const Settings &settings = m_shell.settings();
     if (settings.autoTimeStamp && m_beforeSave)
         m_beforeSave();
+    if (!CompanionFiles::maySave(path, m_pages)) {
+        m_shell.ui().message(CompanionFiles::saveBlockedText(path), Msg::Error, Msg::Ok);
+        return false;
+    }
     m_editor->setMacStyleSave(settings.fileFormat == 1);
     m_editor->setUnixStyleSave(settings.fileFormat == 2);
     QString error;
@@ -172,7 +177,7 @@ void DocumentController::renameSaveAsFile(const QString &path) {
     record.fileName = path;
     m_w.webPageTabs->setTabText(m_current, DocumentNames::fileNameOf(path));
     // The tab no longer parks its text beside the old file.
-    if (old != path)
+    if (old != path && CompanionFiles::mayDelete(DocumentNames::parkingFile(old), m_pages))
         QFile::remove(DocumentNames::parkingFile(old));
     if (record.inProject) {
         m_shell.ui().message(

@@ -6,6 +6,7 @@
 #include "app/shell.h"
 #include "app/ui/mainactions.h"
 #include "app/userinteraction.h"
+#include "documents/companionfiles.h"
 #include "documents/documentnames.h"
 #include "documents/openfilter.h"
 #include "documents/staleparking.h"
@@ -139,19 +140,9 @@ bool DocumentController::isFileNameOpen(const QString &path) const {
 }
 
 int DocumentController::openIndexOf(const QString &path) const {
-    const int exact = m_pages.indexOf(path);
-    if (exact >= 0)
-        return exact;
     // Another spelling of an open file (a link, "..") would share its parking
     // file: it counts as open too.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (canonical.isEmpty())
-        return -1;
-    for (int i = m_pages.count() - 1; i >= 0; --i) {
-        if (QFileInfo(m_pages.at(i).fileName).canonicalFilePath() == canonical)
-            return i;
-    }
-    return -1;
+    return m_pages.indexOfSameFile(path);
 }
 
 // --- Opening -----------------------------------------------------------------------
@@ -159,12 +150,18 @@ int DocumentController::openIndexOf(const QString &path) const {
 bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bool &fromBackup) {
     UserInteraction &ui = m_shell.ui();
     fromBackup = false;
-    bool dropBackup = false;
-    const StaleParking stale = findStaleParking(path);
-    if (stale.found) {
+    // Copies left by a crash or an interrupted save that hold the document's
+    // own bytes lose nothing; the others are offered, newest first.
+    removeIdenticalCopies(path, m_pages);
+    QStringList declined;
+    for (;;) {
+        const StaleParking stale = findStaleParking(path, m_pages);
+        if (!stale.found || declined.contains(stale.parkingPath))
+            break;
         const int answer = ui.message(staleParkingQuestion(path, stale), Msg::Confirmation,
                                       Msg::Yes | Msg::No | Msg::Cancel);
         if (answer == Msg::ResultYes) {
+            // The copy stays on disk until the next save replaces it.
             QString error;
             if (!readWaiting(stale.parkingPath, bytes, &error)) {
                 ui.message(error, Msg::Error, Msg::Ok);
@@ -175,7 +172,9 @@ bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bo
         }
         if (answer != Msg::ResultNo)
             return false;
-        dropBackup = true;
+        declined << stale.parkingPath;
+        if (!QFile::remove(stale.parkingPath))
+            break; // it cannot be removed: it would be offered for ever
     }
     if (QFileInfo::exists(path)) {
         QString error;
@@ -184,15 +183,12 @@ bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bo
             return false;
         }
     }
-    // Only once the file itself has been read: the user chose its text.
-    if (dropBackup)
-        QFile::remove(stale.parkingPath);
     return true;
 }
 
 bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     UserInteraction &ui = m_shell.ui();
-        const QString path = givenPath.isEmpty() || QDir::isAbsolutePath(givenPath)
+    const QString path = givenPath.isEmpty() || QDir::isAbsolutePath(givenPath)
                              ? givenPath
                              : QFileInfo(givenPath).absoluteFilePath();
 
@@ -210,6 +206,12 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
             m_w.webPageTabs->setCurrentIndex(open);
         return true;
     }
+    // A file that is some open document's own copy is opened only on the
+    // user's word.
+    const QString owned = CompanionFiles::ownedFileQuestion(path, m_pages);
+    if (!owned.isEmpty() &&
+        ui.message(owned, Msg::Warning, Msg::Yes | Msg::No) != Msg::ResultYes)
+        return false;
 
     const QFileInfo info(path);
     const bool exists = info.exists();
@@ -331,6 +333,13 @@ void DocumentController::saveToPageHandle() {
 bool DocumentController::writeParkingFile(QString *error) {
     TabState &state = m_tabStates[size_t(m_current)];
     const QString parking = DocumentNames::parkingFile(m_pages.at(m_current).fileName);
+    // The parking file's name may be another open document's: the text then
+    // stays in memory only.
+    if (!CompanionFiles::mayWrite(parking, m_pages)) {
+        if (error)
+            *error = parking + QStringLiteral(" is an open document.");
+        return false;
+    }
     if (state.parkedCopyCurrent && state.parkedAt == m_editor->changeCount() &&
         QFileInfo::exists(parking))
         return true;
@@ -398,8 +407,12 @@ void DocumentController::backupCurrentText() {
     WaitCursor wait;
     QString error;
     const bool parked = writeParkingFile(&error);
-    const bool previewed =
-        parked && writeKeepingLineEnds(DocumentNames::previewFile(m_currentDir), &error);
+    const QString preview = DocumentNames::previewFile(m_currentDir);
+    bool previewed = false;
+    if (!CompanionFiles::mayWrite(preview, m_pages))
+        error = preview + QStringLiteral(" is an open document.");
+    else
+        previewed = parked && writeKeepingLineEnds(preview, &error);
     m_shell.setStatusText(
         Shell::HintPanel,
         parked && previewed
@@ -440,8 +453,10 @@ bool DocumentController::closeActivePage() {
     }
 
     CountedScope busy(m_busy);
-        QFile::remove(DocumentNames::parkingFile(file));
-    QFile::remove(DocumentNames::previewFile(DocumentNames::folderOf(file)));
+    for (const QString &own : {DocumentNames::parkingFile(file),
+                               DocumentNames::previewFile(DocumentNames::folderOf(file))})
+        if (CompanionFiles::mayDelete(own, m_pages))
+            QFile::remove(own);
     clearPage();
 
     const int closing = m_current;
