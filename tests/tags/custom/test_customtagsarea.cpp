@@ -154,20 +154,6 @@ private slots:
         QCOMPARE(f.rec.calls, QStringList{call});
     }
 
-    void arrowOffersTheVariantsOfTheNextButton() {
-        Fixture f;
-        f.program.write("page1.btn", "***|xx|0|0\r\nH1|H1|1|0\r\n");
-        f.start();
-        CustomButtonPage &buttons = f.area->customPage(0);
-        QCOMPARE(buttons.button(0)->width(), 19);
-        buttons.button(0)->click();
-        QMenu *menu = buttons.dropDownMenu();
-        QCOMPARE(menu->actions().size(), 4);
-        menu->actions().at(2)->trigger();
-        menu->hide();
-        QCOMPARE(f.rec.calls, QStringList{"caption:<H1 ALIGN=\"center\"></H1>"});
-    }
-
     void tagMenusLoadAndEmptyOnesStayDisabled() {
         Fixture f;
         f.program.write("blkhlght.mnu", "b\r\nA\r\na\r\n");
