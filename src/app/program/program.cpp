@@ -5,7 +5,25 @@
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
 #include "projects/area/projectarea.h"
+#include "settings/settingsstore.h"
+#include "tags/custom/area/customtagsarea.h"
 #include "tags/ui/tagcontroller.h"
+
+namespace {
+
+// What the custom buttons, tag menus and special characters insert through.
+TagInsertion tagInsertionOf(TagController &t) {
+    TagInsertion i;
+    i.buttonInsertAsIs = [&t](const QString &code) { t.buttonInsertAsIs(code); };
+    i.buttonInsertEven = [&t](const QString &code) { t.buttonInsertEven(code); };
+    i.buttonInsertUnEven = [&t](const QString &code) { t.buttonInsertUnEven(code); };
+    i.address1Click = [&t](const QString &caption) { t.address1Click(caption); };
+    i.insertText = [&t](const QString &text) { t.insertText(text); };
+    i.insertCaptionAsTag = [&t](const QString &caption) { t.insertCaptionAsTag(caption); };
+    return i;
+}
+
+} // namespace
 
 Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
@@ -38,12 +56,20 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
                      m_editing.get(), &EditorArea::documentChanged);
 
+    m_customTags = std::make_unique<CustomTagsArea>(
+        window, tagInsertionOf(*m_tags), window.workbench().store.raw(),
+        CustomTagsWidgets{w.powerBook,
+                          {w.toolPages[MainWidgets::Custom1], w.toolPages[MainWidgets::Custom2],
+                           w.toolPages[MainWidgets::Custom3], w.toolPages[MainWidgets::Custom4]},
+                          w.toolPages[MainWidgets::Special]},
+        a);
+
     m_projects = std::make_unique<ProjectArea>(window, w.outline);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
 
-    for (Area *area : std::initializer_list<Area *>{m_editing.get(), m_preview.get(),
-                                                    m_projects.get(), m_documents.get(),
-                                                    m_tags.get()})
+    for (Area *area :
+         std::initializer_list<Area *>{m_editing.get(), m_preview.get(), m_projects.get(),
+                                       m_customTags.get(), m_documents.get(), m_tags.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -52,6 +78,7 @@ Program::~Program() {
     m_window->detachAreas();
     m_generatorHost.reset();
     m_projects.reset();
+    m_customTags.reset();
     m_tags.reset();
     m_documents.reset();
     m_preview.reset();

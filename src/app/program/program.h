@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CustomTagsArea;
 class DocumentController;
 class GeneratorHost;
 class EditorArea;
@@ -27,6 +28,7 @@ public:
     PreviewController &preview() { return *m_preview; }
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
+    CustomTagsArea &customTags() { return *m_customTags; }
     ProjectArea &projects() { return *m_projects; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
 
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<PreviewController> m_preview;
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
+    std::unique_ptr<CustomTagsArea> m_customTags;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<GeneratorHost> m_generatorHost;
 };

@@ -73,6 +73,8 @@ void CustomButtonPage::apply(int slot, const ButtonSlot &setup) {
     b->setArrowType(setup.arrow ? Qt::DownArrow : Qt::NoArrow);
     b->setToolButtonStyle(setup.arrow ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
     WidgetText::setHint(b, setup.hint, m_showHints);
+    // A button of an unknown kind is shown, but cannot be pressed to no effect.
+    b->setEnabled(setup.action != ButtonSlot::Action::None);
     b->setVisible(setup.visible);
 }
 
