@@ -6,6 +6,7 @@
 
 #include "app/programdir.h"
 #include "app/ui/aboutbox.h"
+#include "app/ui/dialogdecorations.h"
 #include "app/program/program.h"
 #include "app/ui/qtuserinteraction.h"
 #include "preview/viewerengine.h"
@@ -53,6 +54,7 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tarnholm"));
     QApplication::setApplicationName(QStringLiteral("Quilmead"));
 
+    DialogDecorations::install();
     SplashWindow splash;
     splash.showNow();
 
@@ -61,6 +63,8 @@ int main(int argc, char *argv[]) {
                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const QString title = QStringLiteral("Quilmead 32");
     QtUserInteraction ui(programDir, title);
+    // A question during start-up comes in front of the splash, at once.
+    ui.setBeforeDialog([&splash] { splash.close(); });
     Settings settings;
     SettingsStore store;
 

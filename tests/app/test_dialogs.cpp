@@ -1,6 +1,8 @@
 // The message dialog and the tip dialog, driven for real.
 
 #include "app/tipbook.h"
+#include "app/ui/aboutbox.h"
+#include "app/ui/dialogdecorations.h"
 #include "app/ui/messagewindow.h"
 #include "app/ui/tipdialog.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -142,6 +145,25 @@ private slots:
         });
         QCOMPARE(dialog.tipText(), QString("one"));
         QVERIFY(!dialog.isChecked());
+    }
+
+    // Dialogs carry a title and a close button, no minimise or maximise.
+    void dialogsHaveNoMinimiseOrMaximise() {
+        DialogDecorations::install();
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const Qt::WindowFlags flags = dialog.windowHandle()->flags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
+    }
+
+    void aboutBoxShowsItsTitleWhole() {
+        AboutBox box;
+        box.show();
+        QVERIFY(box.width() > box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2);
     }
 };
 

@@ -1,7 +1,9 @@
 #include "app/tipbook.h"
 #include "testfolder.h"
 
+#include <QRegularExpression>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 TipBook bookOf(int lines) {
@@ -90,6 +92,28 @@ private slots:
     void longLineCutTo255() {
         const TipText tip = TipBook::format(QLatin1Char('^') + QString(400, QLatin1Char('x')));
         QCOMPARE(tip.text.size(), 255);
+    }
+
+    // Every line of the shipped file shows whole: none is cut at the limit.
+    void shippedLinesFitWhole() {
+        const QString path = qEnvironmentVariable("QUILMEAD_SOURCE_DIR") + "/data/TIPS.TXT";
+        const TipBook book = TipBook::load(path);
+        QVERIFY(book.count() > 10);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QRegularExpression("\r\n|\r|\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), book.count());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(lines.at(i).size() - 1 <= 255,
+                     qPrintable(QString("line %1 has %2 characters").arg(i + 1).arg(lines.at(i).size() - 1)));
+    }
+
+    // A pipe named like the tips file is never opened (it would block).
+    void pipeGivesAnEmptyBook() {
+        TestFolder dir;
+        const QString fifo = dir.file("TIPS.TXT");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(TipBook::load(fifo).isEmpty());
     }
 
     void loadsAnyLineEnds() {

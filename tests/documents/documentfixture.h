@@ -30,6 +30,8 @@ struct DocumentFixture : AreaRig {
                             w.outline, b.newPage, b.open, b.save, b.close, b.print},
             a);
         documents->setTagInserter(&tags);
+        QObject::connect(documents.get(), &ActiveDocument::currentDocumentChanged, editing.get(),
+                         &EditorArea::documentChanged);
         shell.addArea(editing.get());
         shell.addArea(documents.get());
         shell.updateMenuStates();

@@ -127,7 +127,17 @@ private slots:
         QCOMPARE(f.preview.updates, 1);
         QCOMPARE(f.preview.scrollsToTop, 1);
 
+        // The page on screen has the keyboard, and the status tells of it.
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&f.editor()));
+        QCOMPARE(f.w.statusPanels[0]->text(), QString("1:0"));
+        f.w.statusPanels[2]->setText(a);
+
         QVERIFY(f.docs().closeActivePage());
+        // Nothing on screen: the status panels say nothing of the closed page.
+        QCOMPARE(f.w.statusPanels[0]->text(), QString());
+        QCOMPARE(f.w.statusPanels[2]->text(), QString());
         QVERIFY(!f.editor().isEnabled());
         QVERIFY(!f.w.powerBook->isEnabled() && !f.w.powerBook->isVisible());
         for (QToolButton *button : {b.paste, b.copy, b.cut, b.close, b.save, b.print})

@@ -3,6 +3,7 @@
 #include "app/helpertips.h"
 #include "app/menurules.h"
 #include "app/tipbook.h"
+#include "app/ui/toolbook.h"
 #include "editor/tledit.h"
 
 #include <QApplication>

@@ -10,6 +10,7 @@
 #include "app/shell.h"
 #include "app/ui/mainactions.h"
 #include "app/ui/mainwidgets.h"
+#include "app/ui/toolbook.h"
 #include "scripteduserinteraction.h"
 #include "settings/settings.h"
 #include "testfolder.h"

@@ -423,9 +423,14 @@ private slots:
         QCOMPARE(size->currentText(), QString("3"));
         QCOMPARE(f->editor().text(), QString()); // setting the start value inserts nothing
         f->setText("ab", 1, 1, 1, 2);
+        f->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f->window));
+        size->setFocus();
         size->setCurrentIndex(4);
         emit size->textActivated(size->currentText());
         QCOMPARE(f->marked(), QString("a[<FONT SIZE=5>b</FONT>]"));
+        // The next typed letters go into the page, not into the box.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&f->editor()));
         f->setText("ab", 1, 1);
         QTest::mouseDClick(size->lineEdit(), Qt::LeftButton);
         QCOMPARE(f->marked(), QString("a<FONT SIZE=5>|</FONT>b"));

@@ -1,4 +1,5 @@
 #include "app/program/program.h"
+#include "app/ui/toolbook.h"
 
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"

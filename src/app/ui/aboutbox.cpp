@@ -17,6 +17,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
+    // Wide enough that the window's title shows whole.
+    panel->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2 + 80);
     panel->setFrameShape(QFrame::StyledPanel);
     auto *icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));

@@ -38,7 +38,9 @@ FontChoiceDialog::FontChoiceDialog(const FontChoice &preset, QWidget *parent)
     showColor();
 
     auto *colorRow = new QHBoxLayout;
-    colorRow->addWidget(new QLabel(QStringLiteral("&Color:"), this));
+    auto *colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+    colorLabel->setBuddy(m_color); // "&" marks the accelerator, shown underlined
+    colorRow->addWidget(colorLabel);
     colorRow->addWidget(m_color);
     colorRow->addStretch();
 
@@ -48,6 +50,8 @@ FontChoiceDialog::FontChoiceDialog(const FontChoice &preset, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fonts);
+    // Room for family names with their foundry ("C059 [UKWN]").
+    setMinimumWidth(620);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
 }

@@ -4,6 +4,7 @@
 #include "app/ui/glyphs.h"
 #include "app/ui/lamp.h"
 #include "app/ui/percentsplitter.h"
+#include "app/ui/toolbook.h"
 #include "editor/tledit.h"
 #include "preview/htmlviewer.h"
 
@@ -141,7 +142,7 @@ void buildMainWidgets(QMainWindow *window, MainWidgets &w) {
     lamps->addWidget(w.inATagLight);
     lamps->addWidget(w.inABodyLight);
 
-    w.powerBook = new QTabWidget(w.toolsPanel);
+    w.powerBook = new ToolBook(w.toolsPanel);
     w.powerBook->setObjectName(QStringLiteral("PowerBook"));
     w.powerBook->setUsesScrollButtons(true);
     w.powerBook->setDocumentMode(true);
@@ -152,7 +153,7 @@ void buildMainWidgets(QMainWindow *window, MainWidgets &w) {
                             QStringLiteral("Page"));
         page->setMinimumHeight(30);
         w.toolPages[i] = page;
-        w.powerBook->addTab(page, captions.at(i));
+        w.powerBook->addPage(page, captions.at(i));
     }
     w.powerBook->setEnabled(false);
     w.powerBook->setVisible(false);

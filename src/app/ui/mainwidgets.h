@@ -12,6 +12,7 @@ class QMainWindow;
 class QStatusBar;
 class QTabBar;
 class QTabWidget;
+class ToolBook;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
@@ -46,7 +47,7 @@ struct MainWidgets {
     QWidget *ewsPanel = nullptr;     // EWSPanel
     Lamp *inATagLight = nullptr;     // InATagLight, "TAG:"
     Lamp *inABodyLight = nullptr;    // InABodyLight, "BODY:"
-    QTabWidget *powerBook = nullptr; // PowerBook, the tag tool pages
+    ToolBook *powerBook = nullptr;   // PowerBook, the tag tool pages
     // Pages of PowerBook by caption: Font, Special, Format, Lists, Tables,
     // Images, Links, Forms, Templates, ASP, Custom 1 .. Custom 4.
     std::array<QWidget *, 14> toolPages{};

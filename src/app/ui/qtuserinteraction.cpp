@@ -19,6 +19,8 @@ QtUserInteraction::~QtUserInteraction() {
 }
 
 int QtUserInteraction::message(const QString &text, Msg::Kind kind, Msg::Buttons buttons) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     MessageWindow box(text, kind, buttons, m_title, m_parent);
     QObject::connect(&box, &MessageWindow::helpRequested, [this] { showHelp(); });
     box.exec();
@@ -30,6 +32,8 @@ void QtUserInteraction::plainMessage(const QString &text) {
 }
 
 bool QtUserInteraction::inputBox(const QString &caption, const QString &prompt, QString &value) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     QInputDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setWindowTitle(caption);
@@ -42,6 +46,8 @@ bool QtUserInteraction::inputBox(const QString &caption, const QString &prompt, 
 }
 
 QString QtUserInteraction::fileDialog(bool save, const FileRequest &request, int *chosenFilter) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     QFileDialog dialog(m_parent, request.caption, request.folder);
     dialog.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -72,6 +78,8 @@ QString QtUserInteraction::saveFile(const FileRequest &request, int *chosenFilte
 }
 
 bool QtUserInteraction::chooseColor(QColor &color) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     const QColor chosen = QColorDialog::getColor(color, m_parent);
     if (!chosen.isValid())
         return false;
@@ -80,6 +88,8 @@ bool QtUserInteraction::chooseColor(QColor &color) {
 }
 
 bool QtUserInteraction::chooseFont(FontChoice &font) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     FontChoiceDialog dialog(font, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -88,12 +98,16 @@ bool QtUserInteraction::chooseFont(FontChoice &font) {
 }
 
 bool QtUserInteraction::choosePrinter(QPrinter &printer, bool setupOnly) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(setupOnly ? QStringLiteral("Printer Setup") : QStringLiteral("Print"));
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtUserInteraction::helperTip(const QString &caption, const TipText &tip) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     static const TipBook empty;
     TipDialog dialog(m_tips ? *m_tips : empty, TipDialog::Mode::Helper, m_parent);
     dialog.setWindowTitle(caption);
@@ -104,6 +118,8 @@ bool QtUserInteraction::helperTip(const QString &caption, const TipText &tip) {
 }
 
 int QtUserInteraction::tipOfTheDay(int index, bool &showAtStartup) {
+    if (m_beforeDialog)
+        m_beforeDialog();
     static const TipBook empty;
     TipDialog dialog(m_tips ? *m_tips : empty, TipDialog::Mode::Tip, m_parent);
     dialog.setStartIndex(index);

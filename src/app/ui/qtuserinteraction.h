@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QWidget;
 class HelpWindow;
@@ -19,6 +20,8 @@ public:
     void setParentWindow(QWidget *window) { m_parent = window; }
     // The tips shown by the tip dialogs.
     void setTipBook(const TipBook *tips) { m_tips = tips; }
+    // Runs before any dialog opens (the start-up splash gives way).
+    void setBeforeDialog(std::function<void()> step) { m_beforeDialog = std::move(step); }
 
     int message(const QString &text, Msg::Kind kind, Msg::Buttons buttons) override;
     void plainMessage(const QString &text) override;
@@ -38,6 +41,7 @@ private:
     QString m_programDir;
     QString m_title;
     QPointer<QWidget> m_parent;
+    std::function<void()> m_beforeDialog;
     const TipBook *m_tips = nullptr;
     QPointer<HelpWindow> m_help;
 };

@@ -269,6 +269,8 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     }
     m_preview.updateWebView();
     m_preview.scrollToTop();
+    // Whatever opened the page, typing goes into it.
+    m_editor->setFocus();
     m_shell.updateMenuStates();
     emit currentDocumentChanged();
     return exists || fromBackup || wizardStarted;
@@ -474,6 +476,7 @@ bool DocumentController::closeActivePage() {
     if (m_pages.isEmpty()) {
         m_current = -1;
         m_editor->exchangeDocument(nullptr); // no undo back into the closed page
+        m_shell.setStatusText(Shell::HintPanel, QString());
         setDocumentControls(false);
     } else {
         m_current = m_w.webPageTabs->currentIndex();

@@ -17,6 +17,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include "app/ui/toolbook.h"
+
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -54,6 +56,8 @@ bool TagController::canInsert() const {
 
 void TagController::finishInsertion() {
     m_document.markChanged();
+    // Typing goes on in the page, also after a tool page's box or button.
+    editor().setFocus();
     refreshAfter(true);
 }
 
@@ -272,7 +276,7 @@ void TagController::wireMenus() {
 void TagController::setCustomPagesShown() {
     const Settings &s = m_shell.settings();
     for (int i = 0; i < 4; ++i)
-        m_w.powerBook->setTabVisible(MainWidgets::Custom1 + i, s.showCustom[i]);
+        m_w.powerBook->setPageShown(MainWidgets::Custom1 + i, s.showCustom[i]);
 }
 
 void TagController::applySettings() {
@@ -280,7 +284,7 @@ void TagController::applySettings() {
     setCustomPagesShown();
     for (int i = 0; i < 4; ++i)
         if (!s.customCaption[i].isEmpty())
-            m_w.powerBook->setTabText(MainWidgets::Custom1 + i, s.customCaption[i]);
+            m_w.powerBook->setPageText(MainWidgets::Custom1 + i, s.customCaption[i]);
 }
 
 void TagController::settingsChanged() {
@@ -290,7 +294,7 @@ void TagController::settingsChanged() {
 void TagController::captureSettings() {
     Settings &s = m_shell.settings();
     for (int i = 0; i < 4; ++i)
-        s.customCaption[i] = m_w.powerBook->tabText(MainWidgets::Custom1 + i).left(15);
+        s.customCaption[i] = m_w.powerBook->pageText(MainWidgets::Custom1 + i).left(15);
 }
 
 void TagController::updateMenus(const UiState &s) {

@@ -16,6 +16,7 @@ class ParmForm;
 class PreviewPane;
 class QMenu;
 class QTabWidget;
+class ToolBook;
 class QWidget;
 class Shell;
 class TLEdit;
@@ -26,7 +27,7 @@ struct MainActions;
 struct TagWidgets {
     Lamp *inATagLight = nullptr;     // "TAG:"
     Lamp *inABodyLight = nullptr;    // "BODY:"
-    QTabWidget *powerBook = nullptr; // the tool pages
+    ToolBook *powerBook = nullptr; // the tool pages
     // Pages of PowerBook by caption: Font, Special, Format, Lists, Tables,
     // Images, Links, Forms, Templates, ASP, Custom 1 .. Custom 4.
     std::array<QWidget *, 14> toolPages{};

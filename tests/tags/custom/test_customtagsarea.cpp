@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include "app/ui/toolbook.h"
+
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -207,7 +209,7 @@ private slots:
     void customizeButtonsRebuildsThePages() {
         Fixture f;
         f.program.write("page1.btn", "B|B|1|0\r\n");
-        f.w.powerBook->setTabText(f.customTab(1), "Mine");
+        f.w.powerBook->setPageText(f.customTab(1), "Mine");
         f.start();
         bool opened = false;
         whenDialogOpens([&](QDialog *d) {
@@ -227,8 +229,8 @@ private slots:
         });
         f.a.customizeButtons->trigger();
         QVERIFY(opened);
-        QCOMPARE(f.w.powerBook->tabText(f.customTab(1)), QString("Mine"));
-        QCOMPARE(f.w.powerBook->tabText(f.customTab(2)), QString("Third"));
+        QCOMPARE(f.w.powerBook->pageText(f.customTab(1)), QString("Mine"));
+        QCOMPARE(f.w.powerBook->pageText(f.customTab(2)), QString("Third"));
         CustomButtonPage &page = f.area->customPage(0);
         QVERIFY(shown(page.button(1)));
         QCOMPARE(page.button(1)->text(), QString("I"));

@@ -2,6 +2,8 @@
 #include "app/menurules.h"
 #include "app/shell.h"
 #include "app/ui/mainactions.h"
+#include "app/ui/mainwidgets.h"
+#include "app/ui/toolbook.h"
 #include "settings/settings.h"
 #include "tags/custom/ui/custombuttonform.h"
 #include "tags/custom/ui/custombuttonpage.h"
@@ -42,7 +44,7 @@ QString CustomTagsArea::buttonFilePath(int page) const {
 }
 
 int CustomTagsArea::customTabIndex(int page) const {
-    return m_w.powerBook->indexOf(m_w.customPages[page]);
+    return MainWidgets::Custom1 + page;
 }
 
 // --- Area ----------------------------------------------------------------------------
@@ -88,10 +90,10 @@ void CustomTagsArea::updateMenus(const UiState &state) {
 void CustomTagsArea::customizeButtons() {
     std::array<QString, kCustomPages> captions;
     for (int p = 0; p < kCustomPages; ++p)
-        captions[p] = m_w.powerBook->tabText(customTabIndex(p));
+        captions[p] = m_w.powerBook->pageText(customTabIndex(p));
     CustomButtonForm form(m_shell.programDir(), captions, m_shell.ui(), m_shell.dialogParent());
     form.setPageSaved([this](int page, const QString &caption) {
-        m_w.powerBook->setTabText(customTabIndex(page), caption);
+        m_w.powerBook->setPageText(customTabIndex(page), caption);
         m_customPages[page]->reassignFromFile(buttonFilePath(page));
     });
     form.exec();

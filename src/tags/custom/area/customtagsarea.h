@@ -10,7 +10,7 @@
 
 class CustomButtonPage;
 class QSettings;
-class QTabWidget;
+class ToolBook;
 class QWidget;
 class Shell;
 class SpecialPage;
@@ -19,7 +19,7 @@ struct MainActions;
 
 // The tool pages this area fills.
 struct CustomTagsWidgets {
-    QTabWidget *powerBook = nullptr;                   // holds the pages; the custom tabs' captions
+    ToolBook *powerBook = nullptr;                     // holds the pages; the custom tabs' captions
     std::array<QWidget *, kCustomPages> customPages{}; // "Custom 1" .. "Custom 4"
     QWidget *specialPage = nullptr;                    // "Special"
 };
