@@ -2,10 +2,13 @@
 
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
+#include "editor/options/ui/editoroptionsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
 #include "projects/area/projectarea.h"
 #include "tags/ui/tagcontroller.h"
+
+#include <QTreeWidget>
 
 Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
@@ -20,6 +23,10 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window,
         PreviewWidgets{w.webPage, w.htmlSplit, w.htmlFull, w.htmlFrames, w.splitScreen,
                        w.toolsPanel, b.refresh, b.back, b.forward, b.browser},
+        a);
+
+    m_editorOptions = std::make_unique<EditorOptionsArea>(
+        window, EditorOptionsWidgets{w.webPage, w.spareEditor, w.ewsPanel, w.outline}, *m_preview,
         a);
 
     m_documents = std::make_unique<DocumentController>(
@@ -43,7 +50,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 
     for (Area *area : std::initializer_list<Area *>{m_editing.get(), m_preview.get(),
                                                     m_projects.get(), m_documents.get(),
-                                                    m_tags.get()})
+                                                    m_tags.get(), m_editorOptions.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -54,6 +61,7 @@ Program::~Program() {
     m_projects.reset();
     m_tags.reset();
     m_documents.reset();
+    m_editorOptions.reset();
     m_preview.reset();
     m_editing.reset();
 }

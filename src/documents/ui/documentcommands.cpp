@@ -106,8 +106,8 @@ bool DocumentController::writeDocument(const QString &path) {
     const Settings &settings = m_shell.settings();
     if (settings.autoTimeStamp && m_beforeSave)
         m_beforeSave();
-    m_editor->setMacStyleSave(settings.fileFormat == 1);
-    m_editor->setUnixStyleSave(settings.fileFormat == 2);
+    // The line ends written follow the editor's save style; with neither Mac
+    // nor Unix style the document keeps its own.
     QString error;
     if (m_editor->saveToFile(path, &error))
         return true;
