@@ -64,6 +64,9 @@ EditorOptionsDialog::EditorOptionsDialog(const EditorOptions &initial, QWidget *
     m_sample->setReadOnly(true);
     m_sample->setFocusPolicy(Qt::NoFocus);
     m_sample->setMinimumHeight(m_sample->fontMetrics().height() * 9);
+    // The horizontal scroll bar only when a line is wider than the view.
+    m_sample->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    m_sample->SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
     m_sample->setSelection(1, 7, 1, 20); // "Your Web Page"
 
     auto *ok = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKButton"));
@@ -314,6 +317,14 @@ void EditorOptionsDialog::updateSample() {
     m_sample->setForeColorSelected(o.selectedFore);
     m_sample->setBackColorSelected(o.selectedBack);
     m_sample->setTabStopSize(o.tabSize);
+}
+
+// The selection scrolled the sample while it had no size yet: it starts at
+// its first line and column.
+void EditorOptionsDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    m_sample->setFirstVisibleLine(1);
+    m_sample->setFirstVisiblePos(0);
 }
 
 void EditorOptionsDialog::apply() {

@@ -49,6 +49,9 @@ public slots:
     // Cancel, Escape and the window's close box.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QWidget *buildGeneralPage();
     QWidget *buildColorsPage();
