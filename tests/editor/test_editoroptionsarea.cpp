@@ -3,7 +3,6 @@
 // dialog opens with, and what Apply, OK and Cancel leave in the editors, the
 // previews, the lamps and the settings.
 
-#include "app/helpertips.h"
 #include "arearig.h"
 #include "editor/area/editorarea.h"
 #include "editor/options/ui/colorbox.h"
@@ -226,24 +225,6 @@ private slots:
         });
         QVERIFY(f.settings.useEws);
         QVERIFY(!f.w.ewsPanel->isHidden());
-    }
-
-    void tickingAsksForTheExplanations() {
-        Fixture f;
-        f.settings.expandCharsToHtml = false;
-        f.ui.answerHelper(false);
-        f.ui.answerHelper(true);
-        f.withDialog([&](EditorOptionsDialog &d) {
-            child<QCheckBox>(d, "UseWordwrap")->click();
-            child<QCheckBox>(d, "ExpandToHTML")->click();
-        });
-        QCOMPARE(f.shell.helperTopics,
-                 (QList<int>{HelperTopic::Wordwrap, HelperTopic::CharacterConversions}));
-        QCOMPARE(f.ui.asked().at(0).caption, QString("Wordwrap and Line Numbers"));
-        QCOMPARE(f.ui.asked().at(1).caption, QString("Character Conversions"));
-        QVERIFY(!f.settings.wordwrapHelper);
-        QVERIFY(f.settings.expandingChars);
-        QCOMPARE(f.ui.unexpected(), 0);
     }
 };
 

@@ -214,19 +214,6 @@ private slots:
         QCOMPARE(dialog.sampleEditor()->editorTextColor(), start.textColor);
         QCOMPARE(applied.size(), 1); // Cancel hands nothing over
     }
-
-    void okAppliesAndAccepts() {
-        EditorOptionsDialog dialog{EditorOptions()};
-        QList<EditorOptions> applied;
-        dialog.setApplyHandler([&](const EditorOptions &o) { applied << o; });
-        dialog.show();
-        child<QSpinBox>(dialog, "TabSize")->setValue(2);
-        child<QPushButton>(dialog, "OKButton")->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(applied.size(), 1);
-        QCOMPARE(applied.at(0).tabSize, 2);
-        QCOMPARE(dialog.options().tabSize, 2);
-    }
 };
 
 QTEST_MAIN(TestEditorOptionsDialog)
