@@ -5,8 +5,8 @@
 #include "editor/tledit_p.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
-#include <QPixmap>
 
 using Sci = QsciScintillaBase;
 
@@ -32,7 +32,16 @@ void TLEdit::Private::applyStyles() {
     q->setSelectionForegroundColor(selectedInk);
     q->setSelectionBackgroundColor(selectedPaper);
     q->setCaretForegroundColor(ink);
+    applyBraceColors();
     defineBookmarkMarkers();
+}
+
+// A brace beside the caret and its partner look like the tag they belong
+// to; an unmatched one is red on the tag background.
+void TLEdit::Private::applyBraceColors() {
+    q->setMatchedBraceForegroundColor(tagInk);
+    q->setMatchedBraceBackgroundColor(tagPaper);
+    q->setUnmatchedBraceBackgroundColor(tagPaper);
 }
 
 void TLEdit::setEditorFont(const QFont &font) {
@@ -115,6 +124,7 @@ void TLEdit::setTagColors(const QColor &foreground, const QColor &background) {
     d->tagPaper = background;
     d->lexer->setColor(foreground, TagLexer::Tag);
     d->lexer->setPaper(background, TagLexer::Tag);
+    d->applyBraceColors();
 }
 
 QColor TLEdit::tagForeground() const {
@@ -150,16 +160,21 @@ void TLEdit::Private::defineBookmarkMarkers() {
     const QFontMetrics metrics(font);
     const int height = qMax(12, metrics.height());
     const int width = metrics.horizontalAdvance(QStringLiteral("16")) + 6;
+    // Drawn in the screen's pixels and handed over with the scale, so that
+    // the marks keep their size and stay sharp at any scale factor.
+    const qreal ratio = q->devicePixelRatioF();
+    call(Sci::SCI_RGBAIMAGESETSCALE, qRound(ratio * 100));
     for (int n = 1; n <= kBookmarks; ++n) {
-        QPixmap pixmap(width, height);
-        pixmap.fill(paper);
-        QPainter painter(&pixmap);
+        QImage image(QSize(width, height) * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(paper);
+        QPainter painter(&image);
         painter.setPen(ink);
         painter.drawRect(0, 0, width - 1, height - 1);
         painter.setFont(font);
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::number(n));
+        painter.drawText(QRect(0, 0, width, height), Qt::AlignCenter, QString::number(n));
         painter.end();
-        q->markerDefine(pixmap, n - 1);
+        q->markerDefine(image, n - 1);
     }
 }
 

@@ -166,7 +166,12 @@ bool TLEdit::event(QEvent *event) {
             return false;
         }
     }
-    return QsciScintilla::event(event);
+    const bool handled = QsciScintilla::event(event);
+    // On a screen with another scale factor the bookmark marks are drawn
+    // afresh in its pixels.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        d->defineBookmarkMarkers();
+    return handled;
 }
 
 void TLEdit::setDragHooks(DragHook acceptsDrag, DragHook drop) {

@@ -116,6 +116,7 @@ struct TLEdit::Private {
     void flushChange();
 
     void clearBookmarks();
+    void applyBraceColors();
     void defineBookmarkMarkers();
     void updateBookmarkMargin();
     void applyStyles();

@@ -65,11 +65,12 @@ template <class Visitor, class S> void visitAll(S &s, Visitor &v) {
     v.text(QStringLiteral("Browser2"), s.browser2, 150);
     v.flag(QStringLiteral("Browser2Prefix"), s.browser2Prefix);
     v.flag(QStringLiteral("UseBR"), s.useBr);
-    v.text(QStringLiteral("FontName"), s.fontName, 25);
+    // Font names are kept whole: cut short they would name another font.
+    v.text(QStringLiteral("FontName"), s.fontName, -1);
     v.text(QStringLiteral("FontSize"), s.fontSize, 25);
     v.text(QStringLiteral("FontColor"), s.fontColor, 25);
     v.text(QStringLiteral("FontStyle"), s.fontStyle, 25);
-    v.text(QStringLiteral("HTMLFontName"), s.htmlFontName, 25);
+    v.text(QStringLiteral("HTMLFontName"), s.htmlFontName, -1);
     v.text(QStringLiteral("HTMLFontSize"), s.htmlFontSize, 25);
     v.text(QStringLiteral("HTMLFontColor"), s.htmlFontColor, 25);
     v.text(QStringLiteral("HTMLBackgroundColor"), s.htmlBackgroundColor, 25);

@@ -269,6 +269,7 @@ private slots:
         QVERIFY(!f.w.buttons.save->isEnabled());
         // Unix style writes LF.
         f.settings.fileFormat = 2;
+        f.shell.applySettings();
         f.editor().appendText("three");
         QVERIFY(f.docs().save());
         QCOMPARE(TestFolder::read(a), QByteArray("one\ntwo\nthree"));

@@ -236,7 +236,7 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::newRow("SmartBinary") << "FTP/SmartBinary" << 200;
         QTest::newRow("Browser1") << "Defaults/Browser1" << 150;
-        QTest::newRow("FontName") << "Defaults/FontName" << 25;
+        QTest::newRow("FontColor") << "Defaults/FontColor" << 25;
         QTest::newRow("SyntaxFGColor") << "Defaults/SyntaxFGColor" << 15;
         QTest::newRow("Extension") << "Defaults/Extension" << 100;
         QTest::newRow("Custom3caption") << "Defaults/Custom3caption" << 15;
@@ -253,7 +253,7 @@ private slots:
         Settings s;
         QVERIFY(store.read(s).ok);
         // Find the value that changed and check its length.
-        const QStringList values = {s.smartBinary,   s.browser1,  s.fontName,
+        const QStringList values = {s.smartBinary,   s.browser1,  s.fontColor,
                                     s.syntaxFgColor, s.extension, s.customCaption[2]};
         bool found = false;
         for (const QString &v : values)
@@ -276,6 +276,21 @@ private slots:
         Settings s;
         QVERIFY(store.read(s).ok);
         QCOMPARE(s.lastFiles[0], longPath);
+    }
+
+    void fontNamesAreKeptWhole() {
+        TestFolder dir;
+        const QString family = QStringLiteral("Noto Sans Mono CJK SC Regular Condensed");
+        {
+            QSettings raw(dir.file("store.ini"), QSettings::IniFormat);
+            raw.setValue("Defaults/FontName", family);
+            raw.setValue("Defaults/HTMLFontName", family);
+        }
+        SettingsStore store(dir.file("store.ini"));
+        Settings s;
+        QVERIFY(store.read(s).ok);
+        QCOMPARE(s.fontName, family);
+        QCOMPARE(s.htmlFontName, family);
     }
 
     void garbageFileDoesNotCrash() {

@@ -3,6 +3,7 @@
 
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
+#include "editor/options/ui/editoroptionsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
 #include "projects/area/projectarea.h"
@@ -10,21 +11,9 @@
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/ui/tagcontroller.h"
 
-namespace {
-
-// What the custom buttons, tag menus and special characters insert through.
-TagInsertion tagInsertionOf(TagController &t) {
-    TagInsertion i;
-    i.buttonInsertAsIs = [&t](const QString &code) { t.buttonInsertAsIs(code); };
-    i.buttonInsertEven = [&t](const QString &code) { t.buttonInsertEven(code); };
-    i.buttonInsertUnEven = [&t](const QString &code) { t.buttonInsertUnEven(code); };
-    i.address1Click = [&t](const QString &caption) { t.address1Click(caption); };
-    i.insertText = [&t](const QString &text) { t.insertText(text); };
-    i.insertCaptionAsTag = [&t](const QString &caption) { t.insertCaptionAsTag(caption); };
-    return i;
-}
-
-} // namespace
+    for (Area *area : std::initializer_list<Area *>{
+             m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
+             m_documents.get(), m_tags.get(), m_editorOptions.get()})
 
 Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
@@ -39,6 +28,10 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window,
         PreviewWidgets{w.webPage, w.htmlSplit, w.htmlFull, w.htmlFrames, w.splitScreen,
                        w.toolsPanel, b.refresh, b.back, b.forward, b.browser},
+        a);
+
+    m_editorOptions = std::make_unique<EditorOptionsArea>(
+        window, EditorOptionsWidgets{w.webPage, w.spareEditor, w.ewsPanel, w.outline}, *m_preview,
         a);
 
     m_documents = std::make_unique<DocumentController>(
@@ -68,9 +61,9 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     m_projects = std::make_unique<ProjectArea>(window, w.outline);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
 
-    for (Area *area :
-         std::initializer_list<Area *>{m_editing.get(), m_preview.get(), m_projects.get(),
-                                       m_customTags.get(), m_documents.get(), m_tags.get()})
+    for (Area *area : std::initializer_list<Area *>{
+             m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
+             m_documents.get(), m_tags.get(), m_editorOptions.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -82,6 +75,7 @@ Program::~Program() {
     m_customTags.reset();
     m_tags.reset();
     m_documents.reset();
+    m_editorOptions.reset();
     m_preview.reset();
     m_editing.reset();
 }

@@ -8,6 +8,7 @@ class CustomTagsArea;
 class DocumentController;
 class GeneratorHost;
 class EditorArea;
+class EditorOptionsArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -26,6 +27,7 @@ public:
     MainWindow &window() { return *m_window; }
     EditorArea &editing() { return *m_editing; }
     PreviewController &preview() { return *m_preview; }
+    EditorOptionsArea &editorOptions() { return *m_editorOptions; }
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
     CustomTagsArea &customTags() { return *m_customTags; }
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<EditorArea> m_editing;
     std::unique_ptr<PreviewController> m_preview;
+    std::unique_ptr<EditorOptionsArea> m_editorOptions;
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<CustomTagsArea> m_customTags;

@@ -35,10 +35,11 @@ void MainWindow::applySettings() {
     applyWindowSettings();
     for (Area *area : m_areas)
         area->applySettings();
-    // The project tree takes the editor's font and background.
+    // The project tree takes the editor's font and colours.
     m_w.outline->setFont(m_w.webPage->editorFont());
     QPalette treePalette = m_w.outline->palette();
     treePalette.setColor(QPalette::Base, m_w.webPage->editorColor());
+    treePalette.setColor(QPalette::Text, m_w.webPage->editorTextColor());
     m_w.outline->setPalette(treePalette);
     emit settingsApplied();
 }

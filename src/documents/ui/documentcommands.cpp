@@ -111,8 +111,8 @@ bool DocumentController::writeDocument(const QString &path) {
         m_shell.ui().message(CompanionFiles::saveBlockedText(path), Msg::Error, Msg::Ok);
         return false;
     }
-    m_editor->setMacStyleSave(settings.fileFormat == 1);
-    m_editor->setUnixStyleSave(settings.fileFormat == 2);
+    // The line ends written follow the editor's save style; with neither Mac
+    // nor Unix style the document keeps its own.
     QString error;
     if (m_editor->saveToFile(path, &error))
         return true;

@@ -158,26 +158,30 @@ void EditorArea::applySettings() {
     if (!s.highlightFgColor.isEmpty())
         page->setForeColorSelected(storedColor(s.highlightFgColor, QColor(255, 255, 255)));
 
-    if (s.tabSize >= 1)
-        page->setTabStopSize(s.tabSize);
     page->setAutoIndentOn(s.autoIndent);
-    if (s.wordwrap) {
-        page->setWordWrapOn(true);
-        m_w.spareEditor->setWordWrapOn(true);
-    }
+    // The line ends the next save writes: CR, LF, or the document's own.
+    page->setMacStyleSave(s.fileFormat == 1);
+    page->setUnixStyleSave(s.fileFormat == 2);
 
-    QFont font = page->editorFont();
-    if (!s.fontName.isEmpty())
-        font.setFamily(s.fontName);
-    bool ok = false;
-    const int points = s.fontSize.toInt(&ok);
-    if (ok && points > 0)
-        font.setPointSize(points);
-    page->setEditorFont(font);
-    if (!s.fontColor.isEmpty())
-        page->setEditorTextColor(storedColor(s.fontColor, Qt::black));
-    if (!s.backgroundColor.isEmpty())
-        page->setEditorColor(storedColor(s.backgroundColor, Qt::white));
+    // Both editors share the font, the colours, the tab size and wrapping.
+    for (TLEdit *editor : {m_w.webPage, m_w.spareEditor}) {
+        if (s.tabSize >= 1)
+            editor->setTabStopSize(s.tabSize);
+        if (s.wordwrap)
+            editor->setWordWrapOn(true);
+        QFont font = editor->editorFont();
+        if (!s.fontName.isEmpty())
+            font.setFamily(s.fontName);
+        bool ok = false;
+        const int points = s.fontSize.toInt(&ok);
+        if (ok && points > 0)
+            font.setPointSize(points);
+        editor->setEditorFont(font);
+        if (!s.fontColor.isEmpty())
+            editor->setEditorTextColor(storedColor(s.fontColor, Qt::black));
+        if (!s.backgroundColor.isEmpty())
+            editor->setEditorColor(storedColor(s.backgroundColor, Qt::white));
+    }
 }
 
 // The appearance in force at first show is what gets written at exit.

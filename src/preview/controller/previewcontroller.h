@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/area.h"
+#include "preview/previewappearance.h"
 #include "preview/previewpane.h"
 
 #include <QObject>
@@ -38,7 +39,10 @@ struct PreviewWidgets {
 // preview is still taking in the previous text is remembered and runs as
 // soon as the preview is done, with the text as it is then; several requests
 // in the meantime make one refresh.
-class PreviewController : public QObject, public PreviewPane, public Area {
+class PreviewController : public QObject,
+                          public PreviewPane,
+                          public PreviewAppearance,
+                          public Area {
     Q_OBJECT
 public:
     PreviewController(Shell &shell, const PreviewWidgets &widgets, MainActions &actions,
@@ -58,6 +62,10 @@ public:
     void scrollToTop() override { goToTop(); }
     bool renderedText(QString &text) override;
     void printPage(QPrinter &printer, std::function<void(bool)> done) override;
+
+    // --- PreviewAppearance ------------------------------------------------------------
+    PreviewLook previewLook() const override;
+    void setPreviewLook(const PreviewLook &look) override;
 
     // Refreshes the preview from the editor text: shows the frame preview
     // (with the text written to "quilview.htm" beside the document) when the

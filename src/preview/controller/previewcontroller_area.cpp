@@ -30,22 +30,31 @@ void PreviewController::applySettings() {
         viewer->setViewImages(s.showImages);
     m_a.viewInlineImages->setChecked(s.showImages);
 
-    HtmlViewer *split = m_w.htmlSplit;
-    bool ok = false;
+    // Stored values that are empty or unreadable keep the preview's own.
+    PreviewLook look = previewLook();
     if (!s.htmlFontName.isEmpty())
-        split->setDefFontName(s.htmlFontName);
+        look.fontName = s.htmlFontName;
+    bool ok = false;
     const int htmlPoints = s.htmlFontSize.toInt(&ok);
     if (ok && htmlPoints > 0)
-        split->setDefFontSize(htmlPoints);
-    if (!s.htmlFontColor.isEmpty())
-        split->setDefFontColor(storedColor(s.htmlFontColor, Qt::black));
-    if (!s.htmlBackgroundColor.isEmpty())
-        split->setDefBackground(storedColor(s.htmlBackgroundColor, Qt::white));
-    for (HtmlViewer *other : {m_w.htmlFull, m_w.htmlFrames}) {
-        other->setDefFontColor(split->defFontColor());
-        other->setDefFontSize(split->defFontSize());
-        other->setDefFontName(split->defFontName());
-        other->setDefBackground(split->defBackground());
+        look.fontSize = htmlPoints;
+    look.fontColor = storedColor(s.htmlFontColor, look.fontColor);
+    look.background = storedColor(s.htmlBackgroundColor, look.background);
+    setPreviewLook(look);
+}
+
+PreviewLook PreviewController::previewLook() const {
+    const HtmlViewer *split = m_w.htmlSplit;
+    return {split->defFontName(), split->defFontSize(), split->defFontColor(),
+            split->defBackground()};
+}
+
+void PreviewController::setPreviewLook(const PreviewLook &look) {
+    for (HtmlViewer *viewer : {m_w.htmlSplit, m_w.htmlFull, m_w.htmlFrames}) {
+        viewer->setDefFontColor(look.fontColor);
+        viewer->setDefFontSize(look.fontSize);
+        viewer->setDefFontName(look.fontName);
+        viewer->setDefBackground(look.background);
     }
 }
 
