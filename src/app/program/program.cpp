@@ -11,9 +11,23 @@
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/ui/tagcontroller.h"
 
-    for (Area *area : std::initializer_list<Area *>{
-             m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
-             m_documents.get(), m_tags.get(), m_editorOptions.get()})
+#include <QTreeWidget>
+
+namespace {
+
+// What the custom buttons, tag menus and special characters insert through.
+TagInsertion tagInsertionOf(TagController &t) {
+    TagInsertion i;
+    i.buttonInsertAsIs = [&t](const QString &code) { t.buttonInsertAsIs(code); };
+    i.buttonInsertEven = [&t](const QString &code) { t.buttonInsertEven(code); };
+    i.buttonInsertUnEven = [&t](const QString &code) { t.buttonInsertUnEven(code); };
+    i.address1Click = [&t](const QString &caption) { t.address1Click(caption); };
+    i.insertText = [&t](const QString &text) { t.insertText(text); };
+    i.insertCaptionAsTag = [&t](const QString &caption) { t.insertCaptionAsTag(caption); };
+    return i;
+}
+
+} // namespace
 
 Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
