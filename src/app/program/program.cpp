@@ -4,6 +4,7 @@
 #include "editor/area/editorarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
+#include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
 #include "tags/ui/tagcontroller.h"
 
@@ -38,12 +39,15 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
                      m_editing.get(), &EditorArea::documentChanged);
 
-    m_projects = std::make_unique<ProjectArea>(window, w.outline);
+    m_projects = std::make_unique<ProjectArea>(
+        window, *m_documents, *m_preview,
+        ProjectWidgets{w.outline, w.fileTabs, w.projectPage, w.fileList}, a);
+    m_evaluation = std::make_unique<EvaluationArea>(window, *m_documents, a);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
 
     for (Area *area : std::initializer_list<Area *>{m_editing.get(), m_preview.get(),
                                                     m_projects.get(), m_documents.get(),
-                                                    m_tags.get()})
+                                                    m_tags.get(), m_evaluation.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -51,6 +55,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 Program::~Program() {
     m_window->detachAreas();
     m_generatorHost.reset();
+    m_evaluation.reset();
     m_projects.reset();
     m_tags.reset();
     m_documents.reset();

@@ -7,6 +7,7 @@
 class DocumentController;
 class GeneratorHost;
 class EditorArea;
+class EvaluationArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -28,6 +29,7 @@ public:
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
     ProjectArea &projects() { return *m_projects; }
+    EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
 
 private:
@@ -39,5 +41,6 @@ private:
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<ProjectArea> m_projects;
+    std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
 };
