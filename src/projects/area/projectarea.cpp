@@ -10,6 +10,7 @@
 #include "projects/ui/projecttreeview.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -153,6 +154,11 @@ void ProjectArea::updateMenus(const UiState &) {
 
 void ProjectArea::wireTree() {
     QTreeWidget *tree = m_w.outline;
+    // The left pane is narrow: entries keep their whole width and the tree
+    // scrolls sideways; one still cut off shows whole in a tip.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tree->installEventFilter(this);
     tree->viewport()->installEventFilter(this);
     connect(tree, &QTreeWidget::itemDoubleClicked, m_commands.get(), [this](QTreeWidgetItem *item) {
