@@ -33,15 +33,18 @@ PageMenuEnabling checkPageMenu(const ProjectMenuState &state) {
 }
 
 ProjectMenuState projectMenuState(const ProjectTree &tree, EntryRef selected,
-                                  const QString &programDir, const IsFileOpen &isOpen) {
+                                  const QString &programDir, const IsFileOpen &isOpen,
+                                  const SendTargetOf &sendTargetOf) {
     ProjectMenuState state;
     state.treeHasEntries = !tree.isEmpty();
     if (!tree.contains(selected))
         return state;
     state.selectedLevel = selected.level();
     state.selectedFileOpen = isEntryFileOpen(tree, selected, programDir, isOpen);
-    if (selected.isProject() || !state.selectedFileOpen)
-        state.sendTarget = sendTarget(readProjectSettings(projectDir(tree, selected, programDir)));
+    if (selected.isProject() || !state.selectedFileOpen) {
+        const QString dir = projectDir(tree, selected, programDir);
+        state.sendTarget = sendTargetOf ? sendTargetOf(dir) : sendTarget(readProjectSettings(dir));
+    }
     return state;
 }
 

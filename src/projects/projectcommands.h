@@ -4,6 +4,7 @@
 #include "projects/projecttree.h"
 
 #include <QString>
+#include <functional>
 
 class UserInteraction;
 
@@ -44,10 +45,14 @@ struct PageMenuEnabling {
 };
 PageMenuEnabling checkPageMenu(const ProjectMenuState &state);
 
-// The state for a tree entry; the send target is read from the project's
-// settings file only when a send entry can be enabled.
+// Where a project folder's pages are sent to (see sendTarget()).
+using SendTargetOf = std::function<QString(const QString &projectDir)>;
+
+// The state for a tree entry; the send target is asked for (by default read
+// from the project's settings file) only when a send entry can be enabled.
 ProjectMenuState projectMenuState(const ProjectTree &tree, EntryRef selected,
-                                  const QString &programDir, const IsFileOpen &isOpen);
+                                  const QString &programDir, const IsFileOpen &isOpen,
+                                  const SendTargetOf &sendTargetOf = {});
 
 // What a key in the tree does, once both menus are checked.
 enum class TreeKeyAction {

@@ -8,7 +8,7 @@
 #include "app/ui/percentsplitter.h"
 #include "editor/tledit.h"
 #include "preview/htmlviewer.h"
-#include "projects/projectlist.h"
+#include "projects/projectlistfile.h"
 #include "scripteduserinteraction.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
@@ -243,9 +243,9 @@ private slots:
         w.setHintsShown(true);
         w.widgets().fileTabs->setCurrentWidget(w.widgets().projectPage);
         QVERIFY(w.runShutdown());
-        ProjectList list;
-        QVERIFY(readProjectList(f.dir.file("project.dat"), list));
-        QCOMPARE(list, defaultProjectList());
+        ProjectTree written;
+        ProjectListFile(f.dir.file("project.dat")).load(written);
+        QCOMPARE(written, ProjectTree::defaultTree());
         QVERIFY(TestFolder::read(f.dir.file("project.dat"))
                     .contains("\r\n\tReadme File - readme.htm\r\n"));
         QSettings raw(f.dir.file("store.ini"), QSettings::IniFormat);
@@ -319,7 +319,8 @@ private slots:
         };
         lines << "== MainMenu";
         walk(w.menuBar()->actions(), 0);
-        for (QMenu *popup : {w.actions().webPagePopup, w.actions().htmlPopup}) {
+        for (QMenu *popup :
+             {w.actions().webPagePopup, w.actions().htmlPopup, w.actions().projectPopup}) {
             lines << "== " + popup->objectName();
             walk(popup->actions(), 0);
         }

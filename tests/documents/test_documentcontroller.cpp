@@ -99,6 +99,10 @@ private slots:
         QCOMPARE(f.editor().text(), QString("b changed"));
         QVERIFY(f.docs().isFileNameOpen(a));
         QVERIFY(!f.docs().isFileNameOpen(a.toUpper()));
+        // A new document is kept under its clean path, as the project tree spells it.
+        const QString c = f.page("c.htm", "c");
+        QVERIFY(f.docs().loadFile(f.work.path() + "sub/.//../c.htm", false));
+        QVERIFY(f.docs().isFileNameOpen(c));
     }
 
     void missingFileIsReportedAndOpensNothing() {

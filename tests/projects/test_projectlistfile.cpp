@@ -1,4 +1,3 @@
-#include "projects/projectlist.h"
 #include "projects/projectlistfile.h"
 #include "testfolder.h"
 
@@ -179,19 +178,6 @@ private slots:
         QCOMPARE(TestFolder::read(file.path()), kWindowsList);
         QCOMPARE(QDir(f.path()).entryList(QDir::Files), QStringList("project.dat"));
         QVERIFY(file.save(tree));
-    }
-
-    void flatListStaysReadable() {
-        TestFolder f;
-        const QString path = f.write("project.dat", kWindowsList);
-        ProjectList list;
-        QVERIFY(readProjectList(path, list));
-        QCOMPARE(list.size(), 7);
-        QCOMPARE(list.at(1), (ProjectEntry{2, "International Vendors - internat.htm"}));
-        QVERIFY(!readProjectList(f.file("none.dat"), list));
-        QVERIFY(writeProjectList(path, list));
-        QCOMPARE(TestFolder::read(path), QByteArray(QString::fromLatin1(kWindowsList).toUtf8()));
-        QCOMPARE(toProjectTree(defaultProjectList()), ProjectTree::defaultTree());
     }
 };
 

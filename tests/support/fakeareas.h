@@ -69,6 +69,7 @@ public:
     QString file, dir;
     int changes = 0;
     QStringList loaded;
+    QList<bool> loadedInProject; // the in-project flag of each load
     std::function<void()> beforeSave;
     std::function<bool()> newPageWizard;
 
@@ -76,8 +77,9 @@ public:
     QString currentFile() const override { return file; }
     QString currentDir() const override { return dir; }
     TLEdit &editor() override { return m_editor; }
-    bool loadFile(const QString &path, bool) override {
+    bool loadFile(const QString &path, bool inProject) override {
         loaded << path;
+        loadedInProject << inProject;
         return true;
     }
     bool isFileNameOpen(const QString &path) const override { return path == file; }

@@ -6,6 +6,7 @@
 #include "editor/options/ui/editoroptionsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
+#include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
@@ -72,12 +73,15 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                           w.toolPages[MainWidgets::Special]},
         a);
 
-    m_projects = std::make_unique<ProjectArea>(window, w.outline);
+    m_projects = std::make_unique<ProjectArea>(
+        window, *m_documents, *m_preview,
+        ProjectWidgets{w.outline, w.fileTabs, w.projectPage, w.fileList}, a);
+    m_evaluation = std::make_unique<EvaluationArea>(window, *m_documents, a);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
 
     for (Area *area : std::initializer_list<Area *>{
              m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
-             m_documents.get(), m_tags.get(), m_editorOptions.get()})
+             m_documents.get(), m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -85,6 +89,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 Program::~Program() {
     m_window->detachAreas();
     m_generatorHost.reset();
+    m_evaluation.reset();
     m_projects.reset();
     m_customTags.reset();
     m_tags.reset();

@@ -9,6 +9,7 @@ class DocumentController;
 class GeneratorHost;
 class EditorArea;
 class EditorOptionsArea;
+class EvaluationArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -32,6 +33,7 @@ public:
     TagController &tags() { return *m_tags; }
     CustomTagsArea &customTags() { return *m_customTags; }
     ProjectArea &projects() { return *m_projects; }
+    EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
 
 private:
@@ -45,5 +47,6 @@ private:
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<CustomTagsArea> m_customTags;
     std::unique_ptr<ProjectArea> m_projects;
+    std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
 };

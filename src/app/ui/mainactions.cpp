@@ -117,6 +117,8 @@ void MainActions::build(QMenuBar *bar, QWidget *owner) {
         add(pagesMenu, QStringLiteral("Send to website..."), QStringLiteral("QuikFTPSend"));
     findProjectOrphans = add(pagesMenu, QStringLiteral("Find Project Orphans..."),
                              QStringLiteral("FindProjectOrphans"));
+    checkReferences = add(pagesMenu, QStringLiteral("Check Project References..."),
+                          QStringLiteral("CheckReferences"));
     projectsMenu->addSeparator();
     displayProjects =
         add(projectsMenu, QStringLiteral("Di&splay Projects"), QStringLiteral("DisplayProjects"));
@@ -377,6 +379,39 @@ void MainActions::build(QMenuBar *bar, QWidget *owner) {
         add(webPagePopup, QStringLiteral("Frame Veda Guy"), QStringLiteral("FrameVedaGuy1"));
     popupFullScreen =
         add(webPagePopup, QStringLiteral("Full Screen View"), QStringLiteral("FullScreenView1"));
+
+    // Project tree pop-up
+    projectPopup = new QMenu(owner);
+    projectPopup->setObjectName(QStringLiteral("ProjectPopup"));
+    viewPage1 = add(projectPopup, QStringLiteral("View Page"), QStringLiteral("ViewPage1"));
+    projectPopup->addSeparator();
+    addPage1 = add(projectPopup, QStringLiteral("New Page..."), QStringLiteral("AddPage1"));
+    importPage1 =
+        add(projectPopup, QStringLiteral("Import page..."), QStringLiteral("Importpage1"));
+    deletePage1 = add(projectPopup, QStringLiteral("Remove && &Delete Page..."),
+                      QStringLiteral("DeletePage1"));
+    copyMovePage1 =
+        add(projectPopup, QStringLiteral("Copy/Move Page..."), QStringLiteral("CopyMovePage1"));
+    changeDescription1 = add(projectPopup, QStringLiteral("Change Description..."),
+                             QStringLiteral("ChangeDescription1"));
+    renamePage1 =
+        add(projectPopup, QStringLiteral("Rename Page..."), QStringLiteral("RenamePage1"));
+    removeFileFromProject1 = add(projectPopup, QStringLiteral("Remove file from project..."),
+                                 QStringLiteral("Removefilefromproject1"));
+    projectPopup->addSeparator();
+    ftpSend = add(projectPopup, QStringLiteral("Send to site..."), QStringLiteral("FTPSend"));
+    ftpSend->setStatusTip(QStringLiteral("Send selected file to the website specified in the "
+                                         "Project Defaults file via FTP connection"));
+    projectPopup->addSeparator();
+    deleteProject1 =
+        add(projectPopup, QStringLiteral("Delete Project..."), QStringLiteral("DeleteProject1"));
+    findOrphans =
+        add(projectPopup, QStringLiteral("Find Project Orphans..."), QStringLiteral("FindOrphans"));
+    checkReferences1 = add(projectPopup, QStringLiteral("Check Project References..."),
+                           QStringLiteral("CheckReferences1"));
+    projectPopup->addSeparator();
+    addProject1 =
+        add(projectPopup, QStringLiteral("New Project..."), QStringLiteral("AddProject1"));
 
     // Preview pop-up
     htmlPopup = new QMenu(owner);

@@ -30,6 +30,7 @@ struct MainActions {
     QAction *addPage = nullptr, *importPage = nullptr, *deletePage = nullptr;
     QAction *copyMovePage = nullptr, *changeDescription = nullptr, *renameFile = nullptr;
     QAction *removeFromProject = nullptr, *quikFtpSend = nullptr, *findProjectOrphans = nullptr;
+    QAction *checkReferences = nullptr; // "Check Project References..."
     QAction *displayProjects = nullptr;
 
     // Edit
@@ -108,6 +109,14 @@ struct MainActions {
     QMenu *htmlPopup = nullptr;
     QAction *previewRefresh = nullptr, *previewSearchSource = nullptr, *previewTop = nullptr;
     QAction *previewBottom = nullptr, *previewCopy = nullptr, *previewFind = nullptr;
+
+    // Project tree pop-up (ProjectPopup)
+    QMenu *projectPopup = nullptr;
+    QAction *viewPage1 = nullptr, *addPage1 = nullptr, *importPage1 = nullptr;
+    QAction *deletePage1 = nullptr, *copyMovePage1 = nullptr, *changeDescription1 = nullptr;
+    QAction *renamePage1 = nullptr, *removeFileFromProject1 = nullptr, *ftpSend = nullptr;
+    QAction *deleteProject1 = nullptr, *findOrphans = nullptr, *checkReferences1 = nullptr;
+    QAction *addProject1 = nullptr;
 
     // Builds every menu into the menu bar (and the pop-ups, parented to
     // `owner`). Every entry starts pending; each feature makes its own usable.

@@ -188,8 +188,11 @@ bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bo
 
 bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     UserInteraction &ui = m_shell.ui();
-    const QString path = givenPath.isEmpty() || QDir::isAbsolutePath(givenPath)
-                             ? givenPath
+    // Kept in the clean absolute form the project tree builds its paths in,
+    // so that the exact-path test of an open file finds it.
+    const QString path = givenPath.isEmpty() ? givenPath
+                         : QDir::isAbsolutePath(givenPath)
+                             ? QDir::cleanPath(givenPath)
                              : QFileInfo(givenPath).absoluteFilePath();
 
     if (!QFileInfo::exists(path) && !DocumentNames::isNewPagePath(path)) {

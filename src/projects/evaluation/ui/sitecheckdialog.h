@@ -31,6 +31,7 @@ public:
     // Stops a running check after the page in hand; the report covers the
     // pages checked.
     void cancel() { m_cancelled = true; }
+    bool isRunning() const { return m_running; }
     // Escape or Close while the check runs cancels the check first.
     void reject() override;
 
