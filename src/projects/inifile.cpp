@@ -1,7 +1,7 @@
 #include "projects/inifile.h"
 
 #include "editor/textfile.h"
-#include "projects/safefile.h"
+#include "editor/textfile.h"
 
 #include "app/regularfile.h"
 
@@ -150,7 +150,7 @@ bool IniFile::save(const QString &path) {
         return false;
     }
     QString why;
-    if (!writeFileSafely(path, toBytes(), &why)) {
+    if (!writeFileAtomically(path, toBytes(), &why)) {
         m_error = QStringLiteral("Unable to write to %1").arg(path);
         if (!why.isEmpty())
             m_error += QStringLiteral(" (%1)").arg(why);

@@ -1,5 +1,5 @@
 #include "projects/projectlistfile.h"
-#include "projects/safefile.h"
+#include "editor/textfile.h"
 
 #include "app/regularfile.h"
 
@@ -154,25 +154,17 @@ QString ProjectListFile::loadMessage(const ProjectListLoad &load) const {
 
 bool ProjectListFile::save(const ProjectTree &tree) {
     m_error.clear();
-    bool keptOriginal = false;
-    // What could not be read is kept beside the list, just before the new
-    // list takes its place.
-    auto keepOriginal = [&](QString *why) {
-        if (!m_keepOriginal || !QFileInfo::exists(m_path))
-            return true;
+    // What could not be read is kept beside the list before the new list
+    // takes its place.
+    if (m_keepOriginal && RegularFile::isRegular(m_path)) {
         QFile::remove(backupPath());
-        if (!QFile::rename(m_path, backupPath())) {
-            *why = QStringLiteral("%1 could not be kept as %2").arg(m_path, backupPath());
+        if (!QFile::copy(m_path, backupPath())) {
+            m_error = QStringLiteral("%1 could not be kept as %2").arg(m_path, backupPath());
             return false;
         }
-        keptOriginal = true;
-        return true;
-    };
-    if (!writeFileSafely(m_path, formatProjectList(tree, m_format), &m_error, keepOriginal)) {
-        if (keptOriginal)
-            QFile::rename(backupPath(), m_path);
-        return false;
     }
+    if (!writeFileAtomically(m_path, formatProjectList(tree, m_format), &m_error))
+        return false;
     m_keepOriginal = false;
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -178,6 +179,30 @@ private slots:
         QCOMPARE(TestFolder::read(file.path()), kWindowsList);
         QCOMPARE(QDir(f.path()).entryList(QDir::Files), QStringList("project.dat"));
         QVERIFY(file.save(tree));
+    }
+
+    // A list file that is a pipe or a device is neither read (which would
+    // block or never end) nor replaced when the list is written.
+    void listThatIsNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+    }
+    void listThatIsNoFile() {
+        QFETCH(QString, kind);
+        TestFolder dir;
+        const QString path = dir.file("project.dat");
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(TestFolder::linkToDevice(path, "zero"));
+        ProjectListFile file(path);
+        ProjectTree tree;
+        QCOMPARE(file.load(tree).status, ProjectListLoad::Status::Unreadable);
+        QCOMPARE(tree.projectCount(), 0);
+        QVERIFY(!file.save(ProjectTree::defaultTree()));
+        QCOMPARE(QFileInfo(path).isSymLink(), kind == "zero");
+        QVERIFY(!QFileInfo(path).isFile());
     }
 };
 
