@@ -6,6 +6,7 @@
 
 class DocumentController;
 class GeneratorHost;
+class GeneratorsArea;
 class EditorArea;
 class PreviewController;
 class ProjectArea;
@@ -29,6 +30,7 @@ public:
     TagController &tags() { return *m_tags; }
     ProjectArea &projects() { return *m_projects; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
+    GeneratorsArea &generators() { return *m_generators; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -40,4 +42,5 @@ private:
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<GeneratorHost> m_generatorHost;
+    std::unique_ptr<GeneratorsArea> m_generators;
 };
