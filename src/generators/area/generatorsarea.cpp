@@ -116,16 +116,17 @@ void GeneratorsArea::openCalendar() {
 }
 
 bool GeneratorsArea::openFrameCreator() {
-    m_shell.hideFullScreen();
-    if (!::openFrameCreator(m_host))
-        return false;
-    m_preview.updateWebView();
-    return true;
+    return runFrameDialog(&::openFrameCreator);
 }
 
 bool GeneratorsArea::startFrameVedaGuy() {
+    return runFrameDialog(&::startFrameVedaGuy);
+}
+
+// The frame dialog replaces the page in the editor: the preview follows.
+bool GeneratorsArea::runFrameDialog(bool (*frameDialog)(GeneratorHost &)) {
     m_shell.hideFullScreen();
-    if (!::startFrameVedaGuy(m_host))
+    if (!frameDialog(m_host))
         return false;
     m_preview.updateWebView();
     return true;

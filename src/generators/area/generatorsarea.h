@@ -66,6 +66,7 @@ public:
 
 private:
     void wireEntries();
+    bool runFrameDialog(bool (*frameDialog)(GeneratorHost &));
     void closeTemplateWizard();
     void collapseEditor();
     void restoreEditor();

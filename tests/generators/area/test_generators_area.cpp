@@ -10,6 +10,7 @@
 #include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "generators/template/ui/templatedialog.h"
+#include "preview/htmlviewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -202,6 +203,24 @@ private slots:
         QCOMPARE(f.tags.lineBlocks.size(), 1);
         QVERIFY(f.tags.lineBlocks.first().first().startsWith(QStringLiteral("<TABLE")));
         QVERIFY(f.w.webPage->text().contains(QStringLiteral("<TABLE")));
+    }
+
+    // A form submitted in the Form Veda Guy's preview goes to the window's
+    // results, on every use of the kept dialog.
+    void submittedFormsReachTheResults() {
+        GeneratorsFixture f;
+        for (int use = 1; use <= 2; ++use) {
+            onModal([](QDialog *d) {
+                emit d->findChild<HtmlViewer *>()->formSubmit(
+                    QStringLiteral("mailto:me@example.org"), QStringLiteral("POST"),
+                    {QStringLiteral("name=value")});
+            });
+            f.press(QStringLiteral("DataEntryForm"));
+            QCOMPARE(f.submitted.size(), use);
+        }
+        QCOMPARE(f.submitted.first().action, QStringLiteral("mailto:me@example.org"));
+        QCOMPARE(f.submitted.first().method, QStringLiteral("POST"));
+        QCOMPARE(f.submitted.first().results, QStringList{QStringLiteral("name=value")});
     }
 
     void anEntryLeavesTheFullScreenPreview() {
