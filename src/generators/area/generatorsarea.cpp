@@ -123,11 +123,13 @@ bool GeneratorsArea::startFrameVedaGuy() {
     return runFrameDialog(&::startFrameVedaGuy);
 }
 
-// The frame dialog replaces the page in the editor: the preview follows.
+// The frame dialog replaces the page in the editor: the preview follows,
+// and a template wizard open on the old page would write into the new one.
 bool GeneratorsArea::runFrameDialog(bool (*frameDialog)(GeneratorHost &)) {
     m_shell.hideFullScreen();
     if (!frameDialog(m_host))
         return false;
+    closeTemplateWizard();
     m_preview.updateWebView();
     return true;
 }

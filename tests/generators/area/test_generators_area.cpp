@@ -349,6 +349,20 @@ private slots:
         QCOMPARE(f.w.splitScreen->barPercent(0), 45);
     }
 
+    // The frame creator replaces the page the wizard works on.
+    void frameCreatorClosesTheWizard() {
+        GeneratorsFixture f;
+        f.openPage(kTemplatePage);
+        f.w.splitScreen->setBarPercent(0, 45);
+        TemplateDialog *wizard = f.area->startTemplateVedaGuy();
+        QVERIFY(wizard);
+        f.ui.answerMessage(Msg::ResultYes);
+        onModal([](QDialog *d) { d->findChild<QAction *>(QStringLiteral("FramesOk"))->trigger(); });
+        QVERIFY(f.area->openFrameCreator());
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(f.w.splitScreen->barPercent(0), 45);
+    }
+
     // At shutdown the editor's room comes back before the window records
     // its split.
     void shutdownClosesTheWizard() {
