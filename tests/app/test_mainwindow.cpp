@@ -4,6 +4,7 @@
 #include "app/ui/filelistpanel.h"
 #include "app/program/program.h"
 #include "app/ui/toolbook.h"
+#include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
 #include "app/ui/percentsplitter.h"
 #include "editor/tledit.h"
@@ -15,6 +16,9 @@
 #include "testfolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QGuiApplication>
@@ -348,6 +352,29 @@ private slots:
                                         "&Insert", "&HTML Codes", "&Options", "&View Full Screen!",
                                         "His&tory", "&Help"}));
         QVERIFY(!w.actions().historyMenu->menuAction()->isVisible());
+    }
+
+    // Ctrl+T in the editor (which has a binding of its own for it) opens the
+    // Table Veda Guy once a page is open.
+    void tableKeyOpensTheTableVedaGuy() {
+        Fixture f;
+        MainWindow &w = f.start();
+        f.dir.write("page.htm", "<HTML>\r\n</HTML>\r\n");
+        QVERIFY(f.program->documents().loadFile(f.dir.file("page.htm"), false));
+        TLEdit *editor = w.widgets().webPage;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        editor->setFocus();
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                opened = dialog->objectName();
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(opened, QString("TTblCreateForm"));
+        QCOMPARE(editor->text(), QString("<HTML>\r\n</HTML>\r\n"));
     }
 
     void entriesNotBuiltAreDisabledWithoutDocument() {

@@ -4,8 +4,10 @@
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
 #include "editor/options/ui/editoroptionsarea.h"
+#include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
+#include "preview/controller/submitform.h"
 #include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
 #include "settings/settingsstore.h"
@@ -78,16 +80,26 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         ProjectWidgets{w.outline, w.fileTabs, w.projectPage, w.fileList}, a);
     m_evaluation = std::make_unique<EvaluationArea>(window, *m_documents, a);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
+    m_generators = std::make_unique<GeneratorsArea>(
+        window, *m_generatorHost, *m_documents, *m_preview,
+        [this](const QString &action, const QString &method, const QStringList &results) {
+            m_preview->submitForm()->showResults(action, method, results);
+        },
+        GeneratorWidgets{w.splitScreen, w.toolPages[MainWidgets::Tables],
+                         w.toolPages[MainWidgets::Forms], w.toolPages[MainWidgets::Templates]},
+        a);
 
     for (Area *area : std::initializer_list<Area *>{
              m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
              m_documents.get(), m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
         window.addArea(area);
+    window.addArea(m_generators.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
+    m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();
     m_projects.reset();

@@ -7,6 +7,7 @@
 class CustomTagsArea;
 class DocumentController;
 class GeneratorHost;
+class GeneratorsArea;
 class EditorArea;
 class EditorOptionsArea;
 class EvaluationArea;
@@ -35,6 +36,7 @@ public:
     ProjectArea &projects() { return *m_projects; }
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
+    GeneratorsArea &generators() { return *m_generators; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -49,4 +51,5 @@ private:
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
+    std::unique_ptr<GeneratorsArea> m_generators;
 };

@@ -1,11 +1,11 @@
 #include "generators/frame/framefiles.h"
 
 #include "editor/textfile.h"
+#include "generators/common/definitionfile.h"
 #include "generators/frame/framecreator.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -70,10 +70,7 @@ bool saveFrameSettings(const FrameCreator &creator, const QString &setPath, QStr
 }
 
 bool applySetFile(FrameCreator &c, const QByteArray &bytes, const QString &name, QString *error) {
-    QStringList lines =
-        QString::fromLatin1(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast(); // the line end of the last line
+    const QStringList lines = DefinitionFile::splitLines(QString::fromLatin1(bytes));
     int pendingBar2 = 0;
     for (int i = 0; i < 9; ++i) {
         if (i >= lines.size()) {

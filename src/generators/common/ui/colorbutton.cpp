@@ -7,14 +7,18 @@
 #include <QPainter>
 #include <QPixmap>
 
-ColorButton::ColorButton(QLineEdit *field, QWidget *parent) : QToolButton(parent) {
-    setToolTip(QStringLiteral("Choose a colour"));
-    setIconSize(QSize(16, 16));
-    connect(field, &QLineEdit::textChanged, this, &ColorButton::showColorOf);
-    showColorOf(field->text());
+ColorButton::ColorButton(QLineEdit *field, QWidget *parent) : ColorButton(parent) {
+    connect(field, &QLineEdit::textChanged, this, &ColorButton::showColor);
+    showColor(field->text());
 }
 
-void ColorButton::showColorOf(const QString &text) {
+ColorButton::ColorButton(QWidget *parent) : QToolButton(parent) {
+    setToolTip(QStringLiteral("Choose a colour"));
+    setIconSize(QSize(16, 16));
+    showColor(QString());
+}
+
+void ColorButton::showColor(const QString &text) {
     QPixmap swatch(16, 16);
     swatch.fill(Qt::transparent);
     QPainter p(&swatch);

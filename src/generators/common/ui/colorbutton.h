@@ -11,10 +11,15 @@ class UserInteraction;
 class ColorButton : public QToolButton {
     Q_OBJECT
 public:
+    // Shows the field's colour and follows it as it changes.
     explicit ColorButton(QLineEdit *field, QWidget *parent = nullptr);
+    // A button that keeps its colour itself: it shows none until
+    // showColor() is called.
+    explicit ColorButton(QWidget *parent = nullptr);
 
-private:
-    void showColorOf(const QString &text);
+    // Shows a colour given as six hexadecimal digits; empty or unreadable
+    // text shows a crossed-out frame.
+    void showColor(const QString &digits);
 };
 
 // Runs the colour dialog for a colour field: it starts on the field's colour

@@ -2,18 +2,17 @@
 
 #include "app/userinteraction.h"
 #include "editor/tledit.h"
+#include "generators/common/ui/radiogroup.h"
 #include "generators/frame/framefiles.h"
 #include "generators/frame/ui/framesplitter.h"
 #include "generators/generatorhost.h"
 #include "preview/htmlviewer.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,18 +143,13 @@ QWidget *FrameDialog::buildSettingsPage() {
     m_marginWidth = spin(QStringLiteral("MarginWidth"));
     m_marginHeight = spin(QStringLiteral("MarginHeight"));
 
-    auto *scrolling = new QGroupBox(QStringLiteral("Scroll Bars"), page);
-    scrolling->setObjectName(QStringLiteral("Scrolling"));
-    auto *scrollBox = new QHBoxLayout(scrolling);
-    m_scrolling = new QButtonGroup(this);
-    const QStringList items{QStringLiteral("Auto"), QStringLiteral("Yes"), QStringLiteral("No")};
-    for (int i = 0; i < items.size(); ++i) {
-        auto *radio = new QRadioButton(items.at(i), scrolling);
-        radio->setObjectName(QStringLiteral("Scrolling%1").arg(i));
-        m_scrolling->addButton(radio, i);
-        scrollBox->addWidget(radio);
-    }
-    m_scrolling->button(0)->setChecked(true);
+    m_scrolling = new RadioGroup(
+        QStringLiteral("Scroll Bars"),
+        {QStringLiteral("Auto"), QStringLiteral("Yes"), QStringLiteral("No")}, 3, page);
+    m_scrolling->setObjectName(QStringLiteral("Scrolling"));
+    for (int i = 0; i < 3; ++i)
+        m_scrolling->button(i)->setObjectName(QStringLiteral("Scrolling%1").arg(i));
+    m_scrolling->setItemIndex(0);
     m_allowResize = new QCheckBox(QStringLiteral("Allow Frame to be resized?"), page);
     m_allowResize->setObjectName(QStringLiteral("AllowResize"));
     m_allowResize->setChecked(true);
@@ -169,7 +163,7 @@ QWidget *FrameDialog::buildSettingsPage() {
     margins->addRow(QStringLiteral("Margin Height:"), m_marginHeight);
     auto *right = new QVBoxLayout;
     right->addLayout(margins);
-    right->addWidget(scrolling);
+    right->addWidget(m_scrolling);
     right->addWidget(m_allowResize);
     auto *layout = new QHBoxLayout(page);
     layout->addLayout(left, 1);
@@ -179,10 +173,7 @@ QWidget *FrameDialog::buildSettingsPage() {
     connect(m_frameName, &QLineEdit::editingFinished, this, &FrameDialog::frameNameLeft);
     connect(m_marginWidth, &QSpinBox::valueChanged, this, &FrameDialog::storeFields);
     connect(m_marginHeight, &QSpinBox::valueChanged, this, &FrameDialog::storeFields);
-    connect(m_scrolling, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on)
-            storeFields();
-    });
+    connect(m_scrolling, &RadioGroup::changed, this, &FrameDialog::storeFields);
     connect(m_allowResize, &QCheckBox::toggled, this, &FrameDialog::storeFields);
     connect(browse, &QToolButton::clicked, this, &FrameDialog::browseSource);
     return page;
@@ -254,7 +245,7 @@ void FrameDialog::fillFields() {
     m_marginHeight->setValue(r.marginHeight);
     m_frameName->setText(r.name);
     m_allowResize->setChecked(r.allowResize);
-    m_scrolling->button(qBound(0, r.scrolling, 2))->setChecked(true);
+    m_scrolling->setItemIndex(qBound(0, r.scrolling, 2));
     m_suspended = false;
 }
 
@@ -269,7 +260,7 @@ void FrameDialog::storeFields() {
     // An empty name would remove the frame; the name check refuses it.
     if (!m_frameName->text().isEmpty())
         r.name = cutToRecordText(m_frameName->text());
-    r.scrolling = qMax(0, m_scrolling->checkedId());
+    r.scrolling = qMax(0, m_scrolling->itemIndex());
     r.allowResize = m_allowResize->isChecked();
     m_frameCaption->setText(r.name);
     showPane(frame);

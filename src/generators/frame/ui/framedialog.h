@@ -9,7 +9,6 @@ class FrameSplitter;
 class GeneratorHost;
 class HtmlViewer;
 class QAbstractButton;
-class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,6 +17,7 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QStackedWidget;
+class RadioGroup;
 
 // "Frame Creation": the user shapes a grid of up to three rows of three
 // frames, gives each frame its file, name, margins, scrolling and resizing,
@@ -81,7 +81,7 @@ private:
     QLabel *m_rowLabels[3][2] = {};
     QScrollBar *m_outerBars[2] = {};
     QLabel *m_outerLabels[2] = {};
-    QButtonGroup *m_orientation = nullptr;
+    RadioGroup *m_orientation = nullptr;
     QLineEdit *m_pageTitle = nullptr;
     QCheckBox *m_noFrame = nullptr;
 
@@ -96,6 +96,6 @@ private:
     QLineEdit *m_frameName = nullptr;
     QSpinBox *m_marginWidth = nullptr;
     QSpinBox *m_marginHeight = nullptr;
-    QButtonGroup *m_scrolling = nullptr;
+    RadioGroup *m_scrolling = nullptr;
     QCheckBox *m_allowResize = nullptr;
 };

@@ -1,10 +1,10 @@
 // The start page of the frame dialog and the grid of panes: the scroll bars
 // and the splitter bars follow each other.
+#include "generators/common/ui/radiogroup.h"
 #include "generators/frame/ui/framedialog.h"
 #include "generators/frame/ui/framesplitter.h"
 #include "preview/htmlviewer.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -78,19 +78,14 @@ QWidget *FrameDialog::buildStartPage() {
     widthGrid->setColumnStretch(1, 1);
     widthGrid->setColumnStretch(3, 1);
 
-    auto *orientation = new QGroupBox(QStringLiteral("Orientation"), page);
-    orientation->setObjectName(QStringLiteral("Orientation"));
-    auto *orientationBox = new QVBoxLayout(orientation);
-    m_orientation = new QButtonGroup(this);
-    const QStringList items{QStringLiteral("By Rows"), QStringLiteral("By Columns")};
-    for (int i = 0; i < items.size(); ++i) {
-        auto *radio = new QRadioButton(items.at(i), orientation);
-        radio->setObjectName(QStringLiteral("Orientation%1").arg(i));
-        m_orientation->addButton(radio, i);
-        orientationBox->addWidget(radio);
-    }
-    m_orientation->button(0)->setChecked(true);
-    connect(m_orientation, &QButtonGroup::idClicked, this, &FrameDialog::orientationChosen);
+    m_orientation =
+        new RadioGroup(QStringLiteral("Orientation"),
+                       {QStringLiteral("By Rows"), QStringLiteral("By Columns")}, 1, page);
+    m_orientation->setObjectName(QStringLiteral("Orientation"));
+    for (int i = 0; i < 2; ++i)
+        m_orientation->button(i)->setObjectName(QStringLiteral("Orientation%1").arg(i));
+    m_orientation->setItemIndex(0);
+    connect(m_orientation, &RadioGroup::changed, this, &FrameDialog::orientationChosen);
 
     m_pageTitle = new QLineEdit(m_model.pageTitle, page);
     m_pageTitle->setObjectName(QStringLiteral("PageTitle"));
@@ -104,7 +99,7 @@ QWidget *FrameDialog::buildStartPage() {
     auto *titleBox = new QVBoxLayout;
     auto *titleLabel = new QLabel(QStringLiteral("Page Title:"), page);
     titleLabel->setBuddy(m_pageTitle);
-    titleBox->addWidget(orientation);
+    titleBox->addWidget(m_orientation);
     titleBox->addWidget(titleLabel);
     titleBox->addWidget(m_pageTitle);
     titleBox->addWidget(m_noFrame);
@@ -181,6 +176,9 @@ void FrameDialog::barDragged(int splitter, int bar, int percent) {
 }
 
 void FrameDialog::orientationChosen(int index) {
+    // The group follows the model when a settings file is opened.
+    if (m_suspended)
+        return;
     m_model.orientation = index == 1 ? FrameCreator::ByColumns : FrameCreator::ByRows;
     showOrientation();
 }
@@ -224,7 +222,7 @@ void FrameDialog::followBars() {
     follow(m_outerBars[0], m_outerBars[1], m_model.outer);
     for (int row = 0; row < 3; ++row)
         follow(m_rowBars[row][0], m_rowBars[row][1], m_model.rows[static_cast<size_t>(row)]);
-    m_orientation->button(int(m_model.orientation))->setChecked(true);
+    m_orientation->setItemIndex(int(m_model.orientation));
     m_suspended = false;
 }
 

@@ -1,6 +1,7 @@
 #include "generators/template/ui/templatedialog.h"
 
 #include "app/userinteraction.h"
+#include "generators/common/ui/colorbutton.h"
 #include "generators/generatorhost.h"
 #include "generators/template/imagesize.h"
 #include "settings/colors.h"
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -27,18 +27,6 @@
 namespace {
 
 const QString NoMore = QStringLiteral("No more template definitions");
-
-QIcon swatch(const QString &digits) {
-    QPixmap pixmap(14, 14);
-    QColor color;
-    if (digits.isEmpty() || !hexToColor(digits, color)) {
-        pixmap.fill(Qt::transparent);
-        QPainter(&pixmap).drawRect(0, 0, 13, 13);
-    } else {
-        pixmap.fill(color);
-    }
-    return QIcon(pixmap);
-}
 
 void setCombo(QComboBox *box, const QString &item) {
     box->setCurrentIndex(qMax(0, box->findText(item, Qt::MatchFixedString)));
@@ -189,7 +177,7 @@ void TemplateDialog::fillFields() {
         m_headerSize->setValue(h.size);
         setCombo(m_headerAlignment, h.alignment);
         m_headerColor = h.color;
-        m_headerColorButton->setIcon(swatch(m_headerColor));
+        m_headerColorButton->showColor(m_headerColor);
         break;
     }
     case PlaceholderKind::Defaults:
@@ -336,7 +324,7 @@ void TemplateDialog::chooseHeaderColor() {
     if (!m_host.ui().chooseColor(color))
         return;
     m_headerColor = colorToHex(color);
-    m_headerColorButton->setIcon(swatch(m_headerColor));
+    m_headerColorButton->showColor(m_headerColor);
 }
 
 void TemplateDialog::chooseBodyColor(int index) {

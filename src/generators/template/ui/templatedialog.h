@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+class ColorButton;
 class GeneratorHost;
 class QCheckBox;
 class QComboBox;
@@ -16,7 +17,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QStackedWidget;
-class QToolButton;
 
 // "Template Veda Guy": walks through the placeholder lines of the page in the
 // editor, shows a page of fields for each, filled from the page, and writes
@@ -88,7 +88,7 @@ private:
     QLineEdit *m_headerText = nullptr;
     QSpinBox *m_headerSize = nullptr;
     QComboBox *m_headerAlignment = nullptr;
-    QToolButton *m_headerColorButton = nullptr;
+    ColorButton *m_headerColorButton = nullptr;
     QString m_headerColor; // six hexadecimal digits; empty: none chosen
 
     QPlainTextEdit *m_webText = nullptr;

@@ -2,6 +2,7 @@
 #include "generators/template/ui/templatedialog.h"
 
 #include "documents/filelisting.h"
+#include "generators/common/ui/colorbutton.h"
 #include "generators/generatorhost.h"
 #include "settings/settings.h"
 
@@ -155,7 +156,7 @@ QWidget *TemplateDialog::buildHeaderPage() {
     m_headerSize->setRange(1, 6);
     m_headerSize->setMaximumWidth(80);
     m_headerAlignment = choice(QStringLiteral("HeaderAlignment"), blockAlignments(), page);
-    m_headerColorButton = new QToolButton(page);
+    m_headerColorButton = new ColorButton(page);
     m_headerColorButton->setObjectName(QStringLiteral("HeaderColor"));
     m_headerColorButton->setText(QStringLiteral("Color..."));
     m_headerColorButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -235,10 +236,8 @@ QWidget *TemplateDialog::buildBodyPage() {
         m_bodyColors[i]->setMaxLength(6);
         m_bodyColors[i]->setMaximumWidth(
             m_bodyColors[i]->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW")) + 16);
-        auto *button = new QToolButton(page);
+        auto *button = new ColorButton(m_bodyColors[i], page);
         button->setObjectName(QLatin1String(buttons[i]));
-        button->setText(QStringLiteral("..."));
-        button->setToolTip(QStringLiteral("Choose a colour"));
         connect(button, &QToolButton::clicked, this, [this, i] { chooseBodyColor(i); });
         connect(m_bodyColors[i], &QLineEdit::textChanged, this, [this, i] { showBodyColor(i); });
         grid->addWidget(m_bodyColorLabels[i], i, 0);
