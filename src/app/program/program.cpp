@@ -5,6 +5,7 @@
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
 #include "projects/area/projectarea.h"
+#include "tags/head/ui/pageheadarea.h"
 #include "tags/ui/tagcontroller.h"
 
 Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
@@ -33,8 +34,10 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window, *m_documents, *m_preview,
         TagWidgets{w.inATagLight, w.inABodyLight, w.powerBook, w.toolPages}, a);
     m_documents->setTagInserter(m_tags.get());
-    m_documents->setBeforeSave([this] { m_tags->setLastModifiedDate(); });
-    m_documents->setNewPageWizard([this] { return m_tags->startInitialValues(); });
+    m_pageHead = std::make_unique<PageHeadArea>(window, *m_documents, *m_tags, *m_preview,
+                                                w.toolPages[MainWidgets::Templates], a);
+    m_documents->setBeforeSave([this] { m_pageHead->setLastModifiedDate(); });
+    m_documents->setNewPageWizard([this] { return m_pageHead->startInitialValues(); });
     QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
                      m_editing.get(), &EditorArea::documentChanged);
 
@@ -43,7 +46,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 
     for (Area *area : std::initializer_list<Area *>{m_editing.get(), m_preview.get(),
                                                     m_projects.get(), m_documents.get(),
-                                                    m_tags.get()})
+                                                    m_tags.get(), m_pageHead.get()})
         window.addArea(area);
     window.updateMenuStates();
 }
@@ -52,6 +55,7 @@ Program::~Program() {
     m_window->detachAreas();
     m_generatorHost.reset();
     m_projects.reset();
+    m_pageHead.reset();
     m_tags.reset();
     m_documents.reset();
     m_preview.reset();

@@ -7,6 +7,7 @@
 class DocumentController;
 class GeneratorHost;
 class EditorArea;
+class PageHeadArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -27,6 +28,7 @@ public:
     PreviewController &preview() { return *m_preview; }
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
+    PageHeadArea &pageHead() { return *m_pageHead; }
     ProjectArea &projects() { return *m_projects; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
 
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<PreviewController> m_preview;
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
+    std::unique_ptr<PageHeadArea> m_pageHead;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<GeneratorHost> m_generatorHost;
 };
