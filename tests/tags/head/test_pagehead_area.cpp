@@ -63,13 +63,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("result");
-        QTest::newRow("in place") << "<HTML><HEAD><TITLE>Home</TITLE></HEAD>" << "Home"
+        QTest::newRow("in place") << "<HTML><HEAD><TITLE>Home</TITLE></HEAD>"
+                                  << "Home"
                                   << "<HTML><HEAD><TITLE>Start</TITLE></HEAD>";
-        QTest::newRow("after <head>") << "<html>\r\n<head>\r\n</head>" << ""
+        QTest::newRow("after <head>") << "<html>\r\n<head>\r\n</head>"
+                                      << ""
                                       << "<html>\r\n<head>\r\n<TITLE>Start</TITLE>\r\n</head>";
-        QTest::newRow("empty title in place")
-            << "<HEAD><TITLE></TITLE></HEAD>" << "" << "<HEAD><TITLE>Start</TITLE></HEAD>";
-        QTest::newRow("no head: at the top") << "<p>x</p>" << ""
+        QTest::newRow("empty title in place") << "<HEAD><TITLE></TITLE></HEAD>"
+                                              << ""
+                                              << "<HEAD><TITLE>Start</TITLE></HEAD>";
+        QTest::newRow("no head: at the top") << "<p>x</p>"
+                                             << ""
                                              << "\r\n<TITLE>Start</TITLE><p>x</p>";
     }
     void editTitle() {
@@ -103,15 +107,13 @@ private slots:
     void stampTwiceKeepsOneElement() {
         f->setText("<HTML><BODY>\r\ntext\r\n</BODY></HTML>", 2, 2);
         f->area().setLastModifiedDate();
-        QCOMPARE(f->editor().text(),
-                 "<HTML><BODY>\r\ntext\r\n" + stamp() + "</BODY></HTML>");
+        QCOMPARE(f->editor().text(), "<HTML><BODY>\r\ntext\r\n" + stamp() + "</BODY></HTML>");
         QVERIFY(f->changed());
 
         f->now = f->now.addDays(1).addSecs(61);
         f->select(1, 0, 1, 0);
         f->action("UpdateLastModified1")->trigger();
-        QCOMPARE(f->editor().text(),
-                 "<HTML><BODY>\r\ntext\r\n" + stamp() + "</BODY></HTML>");
+        QCOMPARE(f->editor().text(), "<HTML><BODY>\r\ntext\r\n" + stamp() + "</BODY></HTML>");
         QCOMPARE(f->editor().text().count("<PAGEMODIFIED>"), 1);
         QCOMPARE(f->fakePreview.updates, 2);
     }
@@ -183,9 +185,9 @@ private slots:
     // --- Menu entries --------------------------------------------------------------------
 
     void entriesFollowTheDocument() {
-        QStringList names = {"BodyStatement1",      "Title1",   "MetaTag1",
-                             "SafeSurfRating1",     "Embed1",   "Meta1",
-                             "InsertStandardTags1", "Param1",   "UpdateLastModified1"};
+        QStringList names = {"BodyStatement1",      "Title1", "MetaTag1",
+                             "SafeSurfRating1",     "Embed1", "Meta1",
+                             "InsertStandardTags1", "Param1", "UpdateLastModified1"};
         for (int i = 1; i <= 7; ++i)
             names << QString("PageTemplate%1").arg(i);
         for (const QString &name : names) {
@@ -193,6 +195,13 @@ private slots:
             QVERIFY2(!MainActions::isPending(x), qPrintable(name));
             QVERIFY2(x->isEnabled(), qPrintable(name));
         }
+        // The full-screen preview leaves only the stamp.
+        f->shell.fullScreen = true;
+        f->shell.updateMenuStates();
+        for (const QString &name : names)
+            QCOMPARE(f->action(name)->isEnabled(), name == "UpdateLastModified1");
+        f->shell.fullScreen = false;
+
         f->openDocument(false);
         f->shell.updateMenuStates();
         for (const QString &name : names)
@@ -200,8 +209,7 @@ private slots:
         for (QToolButton *b : f->area().markerButtons())
             QVERIFY(!b->isEnabled());
         QCOMPARE(f->action("BodyStatement1")->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-        QCOMPARE(f->action("UpdateLastModified1")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(f->action("UpdateLastModified1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
     }
 
     // --- META tags -----------------------------------------------------------------------
@@ -218,8 +226,9 @@ private slots:
         });
         f->action("MetaTag1")->trigger();
         QVERIFY(dialog.shown());
-        QCOMPARE(f->editor().text(),
-                 QString("<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"html, editor\" >\r\n</HEAD>"));
+        QCOMPARE(
+            f->editor().text(),
+            QString("<HEAD>\r\n<META NAME=\"keywords\" CONTENT=\"html, editor\" >\r\n</HEAD>"));
     }
 
     void htmlCodesEntries_data() {
@@ -227,13 +236,14 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("fields"); // name, value pairs
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("Meta...") << "Meta1" << "meta"
-                                 << QStringList{"MetaName", "author", "MetaContent", "me"}
+        QTest::newRow("Meta...") << "Meta1"
+                                 << "meta" << QStringList{"MetaName", "author", "MetaContent", "me"}
                                  << "<META NAME=\"author\" CONTENT=\"me\" >";
-        QTest::newRow("Embed...") << "Embed1" << "embed" << QStringList{"EmbedSrc", "song.mid"}
+        QTest::newRow("Embed...") << "Embed1"
+                                  << "embed" << QStringList{"EmbedSrc", "song.mid"}
                                   << "<EMBED SRC=\"song.mid\">";
-        QTest::newRow("Param...") << "Param1" << "Parameter"
-                                  << QStringList{"PName", "speed", "PValue", "2"}
+        QTest::newRow("Param...") << "Param1"
+                                  << "Parameter" << QStringList{"PName", "speed", "PValue", "2"}
                                   << "<PARAM NAME=\"speed\" VALUE=\"2\">";
     }
     void htmlCodesEntries() {
@@ -334,9 +344,9 @@ private slots:
         });
         f->action("BodyStatement1")->trigger();
         QVERIFY(dialog.shown());
-        QCOMPARE(f->editor().text(),
-                 "<BODY BACKGROUND=\"tile.gif\" " + kStartStatement.mid(6).chopped(1) +
-                     "BGPROPERTIES=\"FIXED\">x</BODY>");
+        QCOMPARE(f->editor().text(), "<BODY BACKGROUND=\"tile.gif\" " +
+                                         kStartStatement.mid(6).chopped(1) +
+                                         "BGPROPERTIES=\"FIXED\">x</BODY>");
         QCOMPARE(f->ui.asked().at(0).caption, QString("Load Background"));
         QCOMPARE(f->ui.asked().at(0).preset, f->program.path() + "|"); // in the page's folder
         QCOMPARE(TestFolder::read(f->program.file("tile.gif")), QByteArray("GIF89a-tile"));
@@ -444,8 +454,8 @@ private slots:
         });
         f->action("SafeSurfRating1")->trigger();
         QVERIFY(dialog.shown());
-        QCOMPARE(f->editor().text(), "<HTML><HEAD><TITLE>T</TITLE>\r\n" +
-                                         ratingTag("( SS~~001 2") + "</HEAD>");
+        QCOMPARE(f->editor().text(),
+                 "<HTML><HEAD><TITLE>T</TITLE>\r\n" + ratingTag("( SS~~001 2") + "</HEAD>");
         QCOMPARE(f->fakePreview.updates, 1);
     }
 

@@ -143,15 +143,6 @@ private slots:
                          "BGPROPERTIES=\"FIXED\" >"));
     }
 
-    void docTypes() {
-        QCOMPARE(::docTypes().size(), 4);
-        QCOMPARE(::docTypes().at(0), QString("none"));
-        QCOMPARE(::docTypes().at(2),
-                 QString("<!DOCTYPE HTML PUBLIC  \"-//IETF//DTD HTML 2.0//EN\">"));
-        QCOMPARE(::docTypes().at(3),
-                 QString("<!DOCTYPE HTML PUBLIC  \"-//IETF//DTD HTML Level 1//EN\">"));
-    }
-
     void themeInUse_data() {
         QTest::addColumn<QString>("theme");
         QTest::addColumn<bool>("inUse");

@@ -105,8 +105,8 @@ private slots:
                 next->click();
                 captions << child<QLabel>(form, "PageCaption")->text();
             }
-            QCOMPARE(captions, QStringList({"Page Internals", "Images/Themes", "Text", "General",
-                                            "Colors"}));
+            QCOMPARE(captions,
+                     QStringList({"Page Internals", "Images/Themes", "Text", "General", "Colors"}));
             QVERIFY(!next->isEnabled());
             QVERIFY(!finish->isHidden());
             QVERIFY(back->isEnabled());
@@ -186,7 +186,8 @@ private slots:
         copied.sort();
         wanted.sort();
         QCOMPARE(copied, wanted);
-        QCOMPARE(TestFolder::read(page->file("l_ocean.gif")), QByteArray("the page's own separator"));
+        QCOMPARE(TestFolder::read(page->file("l_ocean.gif")),
+                 QByteArray("the page's own separator"));
         QCOMPARE(TestFolder::read(page->file("n_ocean.gif")), QByteArray("GIF89a n_ocean.gif"));
 
         const BodyMemory &body = f->tags().bodyMemory();
@@ -237,8 +238,8 @@ private slots:
             QTest::keyClicks(text, "12zz34");
             QCOMPARE(text->text(), QString("1234"));
             emit text->editingFinished();
-            QVERIFY(form->previewHtml().contains(
-                "<BODY BACKGROUND=\"" + back + "\"  TEXT=\"#1234\" LINK=\"#FF0000\""));
+            QVERIFY(form->previewHtml().contains("<BODY BACKGROUND=\"" + back +
+                                                 "\"  TEXT=\"#1234\" LINK=\"#FF0000\""));
             QVERIFY(form->previewHtml().contains("BGCOLOR=\"#ABCDEF\" BGPROPERTIES=\"FIXED\" >"));
             child<QPushButton>(form, "CancelBtn")->click();
         });

@@ -299,6 +299,12 @@ void PageHeadArea::buildMarkerButtons(QWidget *page) {
 }
 
 void PageHeadArea::updateMenus(const UiState &s) {
+    // While the full-screen preview hides the editor, nothing can be put
+    // into the page; only the stamp, which saving writes too, stays.
+    const bool editable = !m_shell.isFullScreen();
     for (QAction *x : m_a.pageTemplates)
-        MainActions::setUsable(x, s.documentOpen);
+        MainActions::setUsable(x, s.documentOpen && editable);
+    for (QAction *x : {m_a.bodyStatement, m_a.title, m_a.metaTag, m_a.safeSurfRating,
+                       m_a.insertStandardTags, m_a.embed, m_a.meta, m_a.param})
+        MainActions::setUsable(x, x->isEnabled() && editable);
 }
