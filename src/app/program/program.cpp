@@ -12,6 +12,7 @@
 #include "projects/area/projectarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
+#include "tags/head/ui/pageheadarea.h"
 #include "tags/ui/tagcontroller.h"
 
 #include <QTreeWidget>
@@ -62,8 +63,10 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window, *m_documents, *m_preview,
         TagWidgets{w.inATagLight, w.inABodyLight, w.powerBook, w.toolPages}, a);
     m_documents->setTagInserter(m_tags.get());
-    m_documents->setBeforeSave([this] { m_tags->setLastModifiedDate(); });
-    m_documents->setNewPageWizard([this] { return m_tags->startInitialValues(); });
+    m_pageHead = std::make_unique<PageHeadArea>(window, *m_documents, *m_tags, *m_preview,
+                                                w.toolPages[MainWidgets::Templates], a);
+    m_documents->setBeforeSave([this] { m_pageHead->setLastModifiedDate(); });
+    m_documents->setNewPageWizard([this] { return m_pageHead->startInitialValues(); });
     QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
                      m_editing.get(), &EditorArea::documentChanged);
 
@@ -93,6 +96,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
              m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
              m_documents.get(), m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
         window.addArea(area);
+    window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
     window.updateMenuStates();
 }
@@ -104,6 +108,7 @@ Program::~Program() {
     m_evaluation.reset();
     m_projects.reset();
     m_customTags.reset();
+    m_pageHead.reset();
     m_tags.reset();
     m_documents.reset();
     m_editorOptions.reset();

@@ -11,6 +11,7 @@ class GeneratorsArea;
 class EditorArea;
 class EditorOptionsArea;
 class EvaluationArea;
+class PageHeadArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -33,6 +34,7 @@ public:
     DocumentController &documents() { return *m_documents; }
     TagController &tags() { return *m_tags; }
     CustomTagsArea &customTags() { return *m_customTags; }
+    PageHeadArea &pageHead() { return *m_pageHead; }
     ProjectArea &projects() { return *m_projects; }
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
@@ -48,6 +50,7 @@ private:
     std::unique_ptr<DocumentController> m_documents;
     std::unique_ptr<TagController> m_tags;
     std::unique_ptr<CustomTagsArea> m_customTags;
+    std::unique_ptr<PageHeadArea> m_pageHead;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;

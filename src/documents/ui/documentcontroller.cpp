@@ -265,8 +265,9 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     }
 
     m_editor->setModifiedFlag(false);
-    if (fromBackup) {
-        // The text came from the backup copy, not from the file.
+    // The text came from the backup copy, or the wizard wrote a first
+    // version of the page: either is not in the file yet.
+    if (fromBackup || (wizardStarted && m_editor->textLength() > 0)) {
         m_editor->setModifiedFlag(true);
         m_w.save->setEnabled(true);
     }

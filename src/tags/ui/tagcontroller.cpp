@@ -218,15 +218,6 @@ QChar TagController::filterTypedCharacter(QChar typed) {
     return result;
 }
 
-// --- Page head and body ---------------------------------------------------------------------
-
-// The time stamp and the Initial Values wizard come with the page head and
-// body commands; until then they do nothing.
-void TagController::setLastModifiedDate() {}
-bool TagController::startInitialValues() {
-    return false;
-}
-
 // --- Menu entries -------------------------------------------------------------------------
 
 void TagController::wireMenus() {

@@ -116,14 +116,6 @@ public:
     void stripHtmlCodes();
     void removeInvalidColors();
 
-    // --- Page head and body (built later) ------------------------------------------
-    // Adds or updates the "<PAGEMODIFIED>" stamp in the document (run before
-    // a save when the time stamp setting is on).
-    void setLastModifiedDate();
-    // Opens the Initial Values wizard for a new, empty page; false when it
-    // was not started.
-    bool startInitialValues();
-
     // Colours and background of the page's body statement, kept for the run.
     BodyMemory &bodyMemory() { return m_body; }
 
