@@ -4,6 +4,8 @@
 #include "testfolder.h"
 
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 class TestProjectCreation : public QObject {
     Q_OBJECT
@@ -128,13 +130,21 @@ private slots:
     void unwritableSettingsAddNothing() {
         TestFolder program;
         QDir().mkdir(program.file("Acme"));
-        // The settings file would go where nobody can write, even root.
-        QVERIFY(QFile::link("/proc/none/PROJECT.INI", program.file("Acme/PROJECT.INI")));
         ProjectTree tree;
         ScriptedUserInteraction ui;
         NewProject input{"Acme", "Acme", ProjectSettings()};
-        QCOMPARE(createProject(tree, program.path(), input, ui).outcome,
-                 CreateProjectResult::Outcome::Failed);
+        // No file may grow beyond 0 bytes: the settings cannot be written,
+        // even by root.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit none = old;
+        none.rlim_cur = 0;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+        const auto outcome = createProject(tree, program.path(), input, ui).outcome;
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(outcome, CreateProjectResult::Outcome::Failed);
         QCOMPARE(ui.messageTexts(), QStringList("Project directory exists."));
         QVERIFY(tree.isEmpty());
     }
