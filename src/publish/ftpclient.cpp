@@ -214,7 +214,9 @@ void FtpClient::login() {
     const QString user = proxy().isEmpty()
                              ? QStringLiteral("USER ") + m_userId
                              : QStringLiteral("USER ") + m_userId + QLatin1Char('@') + host();
-    command(user, 401);
+    // A 4xx or 5xx answer refuses the login (400 included: the whole class
+    // is a failure).
+    command(user, 400);
     if (replyNumber() != 331)
         return;
     report(QStringLiteral("PASS"), Protocol);

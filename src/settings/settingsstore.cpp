@@ -211,7 +211,36 @@ private:
     QString m_group;
 };
 
+// Describes each value: where it is stored, its type, its default and, for
+// texts, the length it is cut to.
+class Describer {
+public:
+    QStringList lines;
+    void group(const QString &name) { m_group = name; }
+    void text(const QString &name, const QString &value, int limit) {
+        lines << QStringLiteral("%1/%2 text \"%3\" %4")
+                     .arg(m_group, name, value,
+                          limit < 0 ? QStringLiteral("whole") : QString::number(limit));
+    }
+    void number(const QString &name, const int &value) {
+        lines << QStringLiteral("%1/%2 integer %3").arg(m_group, name).arg(value);
+    }
+    void flag(const QString &name, const bool &value) {
+        lines << QStringLiteral("%1/%2 flag %3").arg(m_group, name).arg(value ? 1 : 0);
+    }
+
+private:
+    QString m_group;
+};
+
 } // namespace
+
+QStringList SettingsStore::describeValues() {
+    const Settings defaults;
+    Describer d;
+    visitAll(defaults, d);
+    return d.lines;
+}
 
 SettingsStore::SettingsStore() {
     // Where QSettings keeps the user's store on this system (the native format

@@ -43,6 +43,11 @@ public:
 
     QSettings &raw() { return *m_store; }
 
+    // Every stored value in reading order, one a line: "Section/Name", its
+    // type (text, integer or flag), its default and, for a text, the length
+    // it is cut to ("whole" when never cut).
+    static QStringList describeValues();
+
 private:
     void makeUnusedStore();
 

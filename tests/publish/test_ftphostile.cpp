@@ -259,6 +259,50 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(server.intruderCutOff(), 2000);
         QCOMPARE(server.intruderReceived(), QByteArray());
     }
+
+    // The reply classes the client acts on, at their thresholds: a greeting
+    // or a login answer from 400 up fails; after a transfer only 2xx means
+    // the file arrived.
+    void replyClassesAtTheirThresholds_data() {
+        QTest::addColumn<QByteArray>("where");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("fails");
+        for (const char *where : {"greeting", "USER", "final"}) {
+            const QByteArray w(where);
+            for (int code : {100, 199, 200, 299, 300, 399, 400, 499, 500, 599}) {
+                // Only a final reply may be 3xx and fail; a 1xx greeting is
+                // followed by the real one, a 1xx final by the outcome.
+                if (code < 200 && w != "USER")
+                    continue;
+                bool fails = code >= 400;
+                if (w == "final")
+                    fails = code < 200 || code >= 300;
+                QTest::newRow(qPrintable(w + " " + QByteArray::number(code)))
+                    << w << QByteArray::number(code) + " Reply.\r\n" << fails;
+            }
+        }
+    }
+    void replyClassesAtTheirThresholds() {
+        QFETCH(QByteArray, where);
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, fails);
+        TestFolder folder;
+        const QString path = folder.write(QStringLiteral("page.htm"), "text");
+        FakeFtpServer server;
+        server.setGreeting(where == "greeting" ? reply : QByteArray("220 Ready.\r\n"));
+        if (where == "USER")
+            server.setReply("USER", reply);
+        if (where == "final")
+            server.setFinalReply(reply);
+        FtpClient client;
+        setUp(client, server);
+        const QString failure = failureOf([&] {
+            client.connectToServer();
+            if (where == "final")
+                client.uploadFile(path);
+        });
+        QVERIFY2(failure.isEmpty() != fails, qPrintable(failure));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFtpHostile)

@@ -2,6 +2,7 @@
 #include "testfolder.h"
 
 #include <QSettings>
+#include <QRegularExpression>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -308,6 +309,72 @@ private slots:
         QCOMPARE(dictionaryFileName(1), QString("BRITISH.DCT"));
         QCOMPARE(dictionaryFileName(8), QString("MEDICAL.DCT"));
         QCOMPARE(dictionaryFileName(42), QString("ENGLISH.DCT"));
+    }
+
+    // The table of stored values (names, types, defaults and limits) is
+    // pinned in tests/settings/settingsvalues.txt; with
+    // QUILMEAD_WRITE_SETTINGSVALUES set the file is written afresh instead.
+    void valuesTableMatchesTheGoldenFile() {
+        const QString golden =
+            qEnvironmentVariable("QUILMEAD_SOURCE_DIR") + "/tests/settings/settingsvalues.txt";
+        const QStringList lines = SettingsStore::describeValues();
+        if (qEnvironmentVariableIsSet("QUILMEAD_WRITE_SETTINGSVALUES")) {
+            QFile out(golden);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(lines.join('\n').toUtf8() + '\n');
+        }
+        const QStringList expected =
+            QString::fromUtf8(TestFolder::read(golden)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), expected.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines.at(i), expected.at(i));
+    }
+
+    // Every row, written and read back: the stored type and value, and each
+    // text cut to its length.
+    void everyRowIsStoredAsDescribed() {
+        TestFolder dir;
+        const QString file = dir.file("store.ini");
+        {
+            SettingsStore store(file);
+            QVERIFY(store.write(Settings()));
+        }
+        QSettings raw(file, QSettings::IniFormat);
+        const QRegularExpression row("^(\\S+) (text|integer|flag) (\"(.*)\"|-?\\d+)(?: (\\S+))?$");
+        int rows = 0;
+        for (const QString &line : SettingsStore::describeValues()) {
+            const QRegularExpressionMatch m = row.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            const QString key = m.captured(1);
+            const QVariant stored = raw.value(key);
+            QVERIFY2(stored.isValid(), qPrintable(key));
+            if (m.captured(2) == "text")
+                QCOMPARE(stored.toString(), m.captured(4));
+            else
+                QCOMPARE(stored.toString(), m.captured(3)); // integers and flags as numbers
+            ++rows;
+        }
+        QCOMPARE(rows, 75);
+
+        // Texts longer than their limit come back cut to it.
+        for (const QString &line : SettingsStore::describeValues()) {
+            const QRegularExpressionMatch m = row.match(line);
+            if (m.captured(2) == "text")
+                raw.setValue(m.captured(1), QString(300, 'x'));
+        }
+        raw.sync();
+        Settings read;
+        QVERIFY(SettingsStore(file).read(read).ok);
+        SettingsStore rewritten(dir.file("again.ini"));
+        QVERIFY(rewritten.write(read));
+        QSettings back(dir.file("again.ini"), QSettings::IniFormat);
+        for (const QString &line : SettingsStore::describeValues()) {
+            const QRegularExpressionMatch m = row.match(line);
+            if (m.captured(2) != "text")
+                continue;
+            const int expected = m.captured(5) == "whole" ? 300 : m.captured(5).toInt();
+            QCOMPARE(back.value(m.captured(1)).toString().size(), expected);
+        }
     }
 };
 
