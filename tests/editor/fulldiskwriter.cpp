@@ -1,5 +1,8 @@
 // Run by test_textfile inside a small, nearly full file system: saves over a
 // document with more text than fits and reports what became of it.
+//   fulldiskwriter <folder>
+// Or, run as another user: tries one save over a document and reports it.
+//   fulldiskwriter try <path>
 
 #include "editor/textfile.h"
 
@@ -9,6 +12,14 @@
 #include <cstdio>
 
 int main(int argc, char **argv) {
+    if (argc == 3 && QByteArray(argv[1]) == "try") {
+        QString error;
+        if (writeFileAtomically(QFile::decodeName(argv[2]), QByteArray(4096, 'x'), &error))
+            std::printf("saved\n");
+        else
+            std::printf("failed: %s\n", qPrintable(error));
+        return 0;
+    }
     if (argc != 2)
         return 2;
     const QString folder = QFile::decodeName(argv[1]);
