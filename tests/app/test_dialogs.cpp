@@ -4,6 +4,7 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/dialogdecorations.h"
 #include "app/ui/messagewindow.h"
+#include "app/ui/percentsplitter.h"
 #include "app/ui/tipdialog.h"
 
 #include <QAbstractButton>
@@ -164,6 +165,23 @@ private slots:
         AboutBox box;
         box.show();
         QVERIFY(box.width() > box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2);
+    }
+
+    // A bar one per cent after the one before it hides the pane between
+    // them (the frame preview takes the split preview's place so).
+    void splitterBarJustAfterTheOtherHidesThePane() {
+        PercentSplitter split(Qt::Vertical);
+        for (int i = 0; i < 3; ++i)
+            split.addWidget(new QWidget);
+        split.resize(300, 500);
+        split.show();
+        split.setBarPercent(0, 50);
+        split.setBarPercent(1, 51);
+        QCOMPARE(split.sizes().at(1), 0);
+        QVERIFY(split.sizes().at(0) > 0 && split.sizes().at(2) > 0);
+        split.setBarPercent(1, 100);
+        QVERIFY(split.sizes().at(1) > 0);
+        QCOMPARE(split.sizes().at(2), 0);
     }
 };
 

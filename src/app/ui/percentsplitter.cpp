@@ -38,11 +38,14 @@ void PercentSplitter::apply() {
     const int extent = total > 0 ? total : 1000;
     QList<int> sizes;
     int previous = 0;
+    // A pane of one per cent or less is not shown at all: a bar placed just
+    // after the one before it hides the pane between them.
+    auto share = [extent](int percent) { return percent <= 1 ? 0 : extent * percent / 100; };
     for (int bar : m_bars) {
-        sizes << extent * (bar - previous) / 100;
+        sizes << share(bar - previous);
         previous = bar;
     }
-    sizes << extent * (100 - previous) / 100;
+    sizes << share(100 - previous);
     m_applying = true;
     setSizes(sizes);
     m_applying = false;
