@@ -66,6 +66,12 @@ public:
     // only that one is re-rendered, from the top. The frame check and the
     // file are done at once; the rendering starts from the event loop.
     void updateWebView() override;
+    // F5 and the other refresh commands: like updateWebView, but the split
+    // preview renders the text whole whatever its size (where the reader
+    // was), instead of changing only what an edit touched.
+    void refreshOnRequest();
+    // The status bar's note for a page too large to render on every change.
+    static QString tooLargeText();
     // Renders the editor text into `viewer` now and scrolls it to `position`.
     void refreshViewer(int position, HtmlViewer *viewer);
     // Empties the previews (no document open).
@@ -120,6 +126,7 @@ private:
     struct Slot {
         HtmlViewer *viewer = nullptr;
         bool due = false;          // a render waits for the viewer to be free
+        bool whole = false;        // the render asked for is a whole one (F5)
         int position = -1;         // where to scroll then; -1 keeps the position
         bool awaitingShow = false; // a render was handed over, not yet laid out
         bool captionDue = false;   // the window caption follows its next document
@@ -131,6 +138,8 @@ private:
     HtmlViewer *liveViewer() const;
     void scheduleRender(HtmlViewer *viewer, int position);
     void renderDue();
+    void updateViewer(Slot &slot);
+    void showTooLarge(bool on);
     bool textIsFrameSet();
     void setFramePreviewShown(bool shown);
     void showFrameSet();
@@ -150,4 +159,5 @@ private:
     ViewerLoader m_loader;
     SubmitForm *m_submitForm = nullptr;
     QPointer<PreviewFindDialog> m_findDialog;
+    bool m_tooLargeShown = false;
 };

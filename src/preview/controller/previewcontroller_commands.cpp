@@ -36,8 +36,8 @@ void PreviewController::wireCommands() {
         MainActions::setBuilt({action});
 
     for (QAction *refresh : {a.refreshHtml, a.popupRefresh, a.previewRefresh})
-        connect(refresh, &QAction::triggered, this, &PreviewController::updateWebView);
-    connect(w.refresh, &QToolButton::clicked, this, &PreviewController::updateWebView);
+        connect(refresh, &QAction::triggered, this, &PreviewController::refreshOnRequest);
+    connect(w.refresh, &QToolButton::clicked, this, &PreviewController::refreshOnRequest);
 
     connect(a.previewTop, &QAction::triggered, this, &PreviewController::goToTop);
     connect(a.previewBottom, &QAction::triggered, this, &PreviewController::goToBottom);
