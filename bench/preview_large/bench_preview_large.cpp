@@ -92,56 +92,60 @@ int bareChild(int argc, char **argv, const QString &page) {
 // shows it.
 void typeWhenTold(Program &program, Settings &settings, QWebEngineView **view) {
     auto *notifier = new QTimer(&program.window());
-    QObject::connect(notifier, &QTimer::timeout, &program.window(), [&program, &settings, view, notifier] {
-        char c;
-        if (read(0, &c, 1) != 1)
-            return;
-        notifier->stop();
-        TLEdit &editor = *program.window().widgets().webPage;
-        settings.autoUpdate = true;
-        // Inside the first paragraph: after "<P>Some ".
-        const int at = int(editor.text().indexOf(QStringLiteral("<P>Some ")));
-        if (at < 0 || !*view)
-            return;
-        editor.setFocus();
-        editor.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, long(at + 8));
-        auto typed = std::make_shared<int>(0);
-        auto keyAt = std::make_shared<qint64>(0);
-        auto check = std::make_shared<QTimer>();
-        check->setInterval(2);
-        QObject::connect(check.get(), &QTimer::timeout, [view, typed, keyAt, check, &editor] {
-            static bool asking = false;
-            if (asking)
+    QObject::connect(
+        notifier, &QTimer::timeout, &program.window(), [&program, &settings, view, notifier] {
+            char c;
+            if (read(0, &c, 1) != 1)
                 return;
-            asking = true;
-            (*view)->page()->runJavaScript(
-                QStringLiteral("(function () { const p = document.querySelector('p');"
-                               " return !!p && p.textContent.startsWith('Some %1bold'); })()")
-                    .arg(QString(*typed, QLatin1Char('x'))),
-                QWebEngineScript::ApplicationWorld, [typed, keyAt, check, &editor](const QVariant &v) {
-                    asking = false;
-                    if (!v.toBool())
-                        return;
-                    std::printf("key %lld\n", static_cast<long long>(epochMs() - *keyAt));
-                    std::fflush(stdout);
-                    if (*typed == 10) {
-                        check->stop();
-                        std::printf("typed\n");
+            notifier->stop();
+            TLEdit &editor = *program.window().widgets().webPage;
+            settings.autoUpdate = true;
+            // Inside the first paragraph: after "<P>Some ".
+            const int at = int(editor.text().indexOf(QStringLiteral("<P>Some ")));
+            if (at < 0 || !*view)
+                return;
+            editor.setFocus();
+            editor.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, long(at + 8));
+            auto typed = std::make_shared<int>(0);
+            auto keyAt = std::make_shared<qint64>(0);
+            auto check = std::make_shared<QTimer>();
+            check->setInterval(2);
+            QObject::connect(check.get(), &QTimer::timeout, [view, typed, keyAt, check, &editor] {
+                static bool asking = false;
+                if (asking)
+                    return;
+                asking = true;
+                (*view)->page()->runJavaScript(
+                    QStringLiteral("(function () { const p = document.querySelector('p');"
+                                   " return !!p && p.textContent.startsWith('Some %1bold'); })()")
+                        .arg(QString(*typed, QLatin1Char('x'))),
+                    QWebEngineScript::ApplicationWorld,
+                    [typed, keyAt, check, &editor](const QVariant &v) {
+                        asking = false;
+                        if (!v.toBool())
+                            return;
+                        std::printf("key %lld\n", static_cast<long long>(epochMs() - *keyAt));
                         std::fflush(stdout);
-                        return;
-                    }
-                    ++*typed;
-                    *keyAt = epochMs();
-                    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-                    QCoreApplication::sendEvent(&editor, &press);
-                    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-                    QCoreApplication::sendEvent(&editor, &release);
-                });
+                        if (*typed == 10) {
+                            check->stop();
+                            std::printf("typed\n");
+                            std::fflush(stdout);
+                            return;
+                        }
+                        ++*typed;
+                        *keyAt = epochMs();
+                        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier,
+                                        QStringLiteral("x"));
+                        QCoreApplication::sendEvent(&editor, &press);
+                        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier,
+                                          QStringLiteral("x"));
+                        QCoreApplication::sendEvent(&editor, &release);
+                    });
+            });
+            check->start();
+            QObject::connect(&program.window(), &QObject::destroyed, [check] { check->stop(); });
+            *keyAt = epochMs();
         });
-        check->start();
-        QObject::connect(&program.window(), &QObject::destroyed, [check] { check->stop(); });
-        *keyAt = epochMs();
-    });
     fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK);
     notifier->start(100);
 }
@@ -353,8 +357,8 @@ void print(const char *who, const Result &r) {
     if (!r.keysMs.empty()) {
         std::vector<double> keys(r.keysMs.begin() + 1, r.keysMs.end()); // the first is no key
         std::printf("  %-9s keystroke until shown: median %.0f ms, max %.0f ms (%zu keys)\n", "",
-                    bench::median(keys), keys.empty() ? -1 : *std::max_element(keys.begin(), keys.end()),
-                    keys.size());
+                    bench::median(keys),
+                    keys.empty() ? -1 : *std::max_element(keys.begin(), keys.end()), keys.size());
     }
 }
 

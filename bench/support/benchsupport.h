@@ -64,15 +64,20 @@ inline QByteArray makeRealisticPage(qint64 bytes) {
         page += "<H2>Section " + n + "</H2>\r\n";
         for (int p = 0; p < 4; ++p)
             page += "<P>Some <B>bold</B> and <I>italic</I> words, caf\xC3\xA9 cr\xC3\xA8me, a "
-                    "<A HREF=\"page" + n + ".htm\">link to page " + n +
+                    "<A HREF=\"page" +
+                    n + ".htm\">link to page " + n +
                     "</A> and a sentence long enough to wrap over several lines in a narrow "
                     "preview pane beside the editor.</P>\r\n";
         page += "<TABLE BORDER=\"1\" CELLPADDING=\"2\">\r\n<TR><TH>Name</TH><TH>Value</TH></TR>\r\n"
-                "<TR><TD>alpha " + n + "</TD><TD>1</TD></TR>\r\n<TR><TD>beta</TD><TD>2</TD></TR>\r\n"
+                "<TR><TD>alpha " +
+                n +
+                "</TD><TD>1</TD></TR>\r\n<TR><TD>beta</TD><TD>2</TD></TR>\r\n"
                 "</TABLE>\r\n<P>";
         for (int i = 1; i <= 4; ++i)
-            page += "<IMG SRC=\"pic" + QByteArray::number(i) + ".png\" WIDTH=\"64\" HEIGHT=\"48\" "
-                    "ALT=\"Picture " + QByteArray::number(i) + "\"> ";
+            page += "<IMG SRC=\"pic" + QByteArray::number(i) +
+                    ".png\" WIDTH=\"64\" HEIGHT=\"48\" "
+                    "ALT=\"Picture " +
+                    QByteArray::number(i) + "\"> ";
         page += "</P>\r\n<HR>\r\n";
     }
     page += "</BODY>\r\n</HTML>\r\n";

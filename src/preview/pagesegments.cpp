@@ -23,15 +23,15 @@ bool allSpace(const QString &s, int from, int to) {
 }
 
 const QSet<QString> &voidElements() {
-    static const QSet<QString> set{"area",  "br",     "col",   "embed", "hr",    "img",
-                                   "image", "input",  "link",  "param", "source", "track",
-                                   "wbr",   "bgsound", "basefont"};
+    static const QSet<QString> set{"area",   "br",    "col",   "embed",   "hr",
+                                   "img",    "image", "input", "link",    "param",
+                                   "source", "track", "wbr",   "bgsound", "basefont"};
     return set;
 }
 
 // Their content is text up to their own end tag.
 const QSet<QString> &rawTextElements() {
-    static const QSet<QString> set{"style",    "xmp",      "iframe", "noembed",
+    static const QSet<QString> set{"style",    "xmp",      "iframe",  "noembed",
                                    "noframes", "noscript", "textarea"};
     return set;
 }
@@ -39,20 +39,21 @@ const QSet<QString> &rawTextElements() {
 // Start tags that close an open paragraph.
 const QSet<QString> &paragraphClosers() {
     static const QSet<QString> set{
-        "address", "article",  "aside",  "blockquote", "center", "details", "dialog", "dir",
-        "div",     "dl",       "fieldset", "figcaption", "figure", "footer", "form", "h1",
-        "h2",      "h3",       "h4",     "h5",         "h6",     "header",  "hgroup", "hr",
-        "main",    "menu",     "nav",    "ol",         "p",      "pre",     "section", "summary",
-        "table",   "ul",       "li",     "dd",         "dt",     "listing", "xmp",    "search"};
+        "address", "article", "aside",    "blockquote", "center", "details", "dialog",  "dir",
+        "div",     "dl",      "fieldset", "figcaption", "figure", "footer",  "form",    "h1",
+        "h2",      "h3",      "h4",       "h5",         "h6",     "header",  "hgroup",  "hr",
+        "main",    "menu",    "nav",      "ol",         "p",      "pre",     "section", "summary",
+        "table",   "ul",      "li",       "dd",         "dt",     "listing", "xmp",     "search"};
     return set;
 }
 
 // Start tags whose effect reaches beyond their own element, or whose nodes
 // the parser puts elsewhere: never patched.
 const QSet<QString> &neverInBody() {
-    static const QSet<QString> set{"html",   "head", "body", "frameset", "frame", "script",
-                                   "plaintext", "template", "svg", "math", "base", "meta",
-                                   "title",  "isindex", "keygen", "rb", "rp", "rt", "rtc"};
+    static const QSet<QString> set{"html",   "head",      "body",     "frameset", "frame",
+                                   "script", "plaintext", "template", "svg",      "math",
+                                   "base",   "meta",      "title",    "isindex",  "keygen",
+                                   "rb",     "rp",        "rt",       "rtc"};
     return set;
 }
 
@@ -77,8 +78,8 @@ QString tableParent(const QString &n) {
 
 bool isTableLevel(const QString &n) {
     return n == QLatin1String("table") || n == QLatin1String("tbody") ||
-           n == QLatin1String("thead") || n == QLatin1String("tfoot") ||
-           n == QLatin1String("tr") || n == QLatin1String("colgroup");
+           n == QLatin1String("thead") || n == QLatin1String("tfoot") || n == QLatin1String("tr") ||
+           n == QLatin1String("colgroup");
 }
 
 bool contains(const std::vector<QString> &stack, const QString &name) {
@@ -273,8 +274,8 @@ void PageSegments::reset(const QString &html) {
         if (t.kind == Token::Comment) {
             i = t.end;
         } else if (t.kind == Token::Start) {
-            static const QSet<QString> head{"html", "head", "meta", "link", "base", "basefont",
-                                            "bgsound"};
+            static const QSet<QString> head{"html", "head",     "meta",   "link",
+                                            "base", "basefont", "bgsound"};
             if (t.name == QLatin1String("body")) {
                 m_bodyStart = t.end;
             } else if (t.name == QLatin1String("title") || t.name == QLatin1String("style") ||
@@ -482,15 +483,31 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
         none.totalNodes = nodeCount();
         return none;
     }
+    // Where the texts differ: the common start and end, taken greedily from
+    // the front, or else from the back (a repeated character can put the
+    // first choice over the end of the body, as when a block is added just
+    // before the body's end tag).
     const int shorter = std::min(oldLen, newLen);
-    int prefix = 0;
     const QChar *a = m_text.constData();
     const QChar *b = html.constData();
-    while (prefix < shorter && a[prefix] == b[prefix])
-        ++prefix;
-    int suffix = 0;
-    while (suffix < shorter - prefix && a[oldLen - 1 - suffix] == b[newLen - 1 - suffix])
-        ++suffix;
+    auto sameStart = [&](int limit) {
+        int n = 0;
+        while (n < limit && a[n] == b[n])
+            ++n;
+        return n;
+    };
+    auto sameEnd = [&](int limit) {
+        int n = 0;
+        while (n < limit && a[oldLen - 1 - n] == b[newLen - 1 - n])
+            ++n;
+        return n;
+    };
+    int prefix = sameStart(shorter);
+    int suffix = sameEnd(shorter - prefix);
+    if (prefix < m_bodyStart || oldLen - suffix > m_bodyEnd) {
+        suffix = sameEnd(shorter);
+        prefix = sameStart(shorter - suffix);
+    }
     const int oldChangeEnd = oldLen - suffix;
     const int newChangeEnd = newLen - suffix;
     const int shift = newLen - oldLen;
@@ -546,8 +563,7 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
         m_segments[k].end += shift;
     }
     m_segments.erase(m_segments.begin() + first, m_segments.begin() + last);
-    m_segments.insert(m_segments.begin() + first, scanned.segments.begin(),
-                      scanned.segments.end());
+    m_segments.insert(m_segments.begin() + first, scanned.segments.begin(), scanned.segments.end());
     m_bodyEnd += shift;
     return patch;
 }
@@ -569,7 +585,8 @@ PageSegments::Steps PageSegments::steps(int firstBytes, int chunkBytes) const {
         append.firstNode = nodes;
         append.totalNodes = nodes;
         const int start = m_segments[size_t(k)].start;
-        while (k < count && (append.newNodes == 0 || m_segments[size_t(k)].end - start < chunkBytes))
+        while (k < count &&
+               (append.newNodes == 0 || m_segments[size_t(k)].end - start < chunkBytes))
             append.newNodes += m_segments[size_t(k++)].nodes;
         const bool last = k == count;
         append.html = m_text.mid(start, m_segments[size_t(k - 1)].end - start);

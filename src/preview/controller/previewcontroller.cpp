@@ -167,8 +167,7 @@ void PreviewController::showFrameSet() {
     const PreviewWidgets &w = m_w;
     const QString folder = documentFolder();
     if (!QDir::setCurrent(folder))
-        m_shell.ui().message(Msg::kChangeDirectoryFailed, Msg::Error,
-                             Msg::Ok);
+        m_shell.ui().message(Msg::kChangeDirectoryFailed, Msg::Error, Msg::Ok);
     const QString path = QDir(folder).filePath(PreviewRules::viewFileName());
     if (w.webPage->saveToFile(path)) {
         w.htmlFrames->loadFromFile(path);

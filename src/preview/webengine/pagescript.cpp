@@ -201,13 +201,11 @@ QString patchBody(const PageSegments::Patch &patch, int serial) {
     QJsonArray names;
     for (const QString &name : patch.removedNames)
         names.append(name);
-    const QJsonObject arguments{{QStringLiteral("serial"), serial},
-                                {QStringLiteral("total"), patch.totalNodes},
-                                {QStringLiteral("at"), patch.firstNode},
-                                {QStringLiteral("remove"), patch.removeNodes},
-                                {QStringLiteral("names"), names},
-                                {QStringLiteral("count"), patch.newNodes},
-                                {QStringLiteral("html"), patch.html}};
+    const QJsonObject arguments{
+        {QStringLiteral("serial"), serial},      {QStringLiteral("total"), patch.totalNodes},
+        {QStringLiteral("at"), patch.firstNode}, {QStringLiteral("remove"), patch.removeNodes},
+        {QStringLiteral("names"), names},        {QStringLiteral("count"), patch.newNodes},
+        {QStringLiteral("html"), patch.html}};
     return QString::fromLatin1(patchScript)
         .arg(state().trimmed(),
              QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));
