@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <future>
 
 namespace {
 
@@ -65,6 +66,9 @@ struct HtmlViewer::Private : ViewerEvents {
     // (shownValid), cut into blocks, so that edits can be patched in.
     PageSegments shown;
     bool shownValid = false;
+    // The analysis of a large text runs beside the render; segments() waits
+    // for it.
+    std::future<PageSegments> analysis;
     QUrl shownBase;
     bool patching = false;
     // A patch failed and the text is being rendered whole: where to scroll.
@@ -80,13 +84,42 @@ struct HtmlViewer::Private : ViewerEvents {
 
     void forgetShown() {
         shownValid = false;
+        if (analysis.valid())
+            analysis.wait();
+        analysis = std::future<PageSegments>();
         shown.clear();
+    }
+
+    PageSegments &segments() {
+        if (analysis.valid())
+            shown = analysis.get();
+        return shown;
+    }
+
+    void analyse(const QString &html) {
+        if (analysis.valid())
+            analysis.wait();
+        // Small texts are quick to analyse; a large one (about half a second
+        // for 20 MiB) is analysed on a thread of its own while the engine
+        // takes the text in.
+        constexpr qsizetype onThreadFrom = 256 * 1024;
+        if (html.size() < onThreadFrom) {
+            analysis = std::future<PageSegments>();
+            shown.reset(html);
+            return;
+        }
+        shown.clear();
+        analysis = std::async(std::launch::async, [html] {
+            PageSegments segments;
+            segments.reset(html);
+            return segments;
+        });
     }
 
     // Renders `html` whole; `analysed`: shown already holds its analysis.
     void showText(const QString &html, const QUrl &base, bool analysed = false) {
         if (!analysed)
-            shown.reset(html);
+            analyse(html);
         shownValid = true;
         shownBase = base;
         revive();
@@ -146,7 +179,7 @@ struct HtmlViewer::Private : ViewerEvents {
             keepingPosition([&] { showText(html, base); });
             return true;
         }
-        const std::optional<PageSegments::Patch> patch = shown.update(html);
+        const std::optional<PageSegments::Patch> patch = segments().update(html);
         if (!patch) {
             if (tooLarge(html)) {
                 forgetShown();
@@ -193,7 +226,7 @@ struct HtmlViewer::Private : ViewerEvents {
         }
         // The document on show was not the one the patch was made for: show
         // the text whole, where the reader was.
-        const QString text = shown.text();
+        const QString text = segments().text();
         fallbackPosition = backend->scrollY();
         busy = false;
         showText(text, shownBase);
@@ -329,7 +362,7 @@ void HtmlViewer::attachBackend(std::unique_ptr<ViewerBackend> backend) {
     const int position = d->pendingPosition;
     switch (d->pending) {
     case Private::Pending::Text:
-        d->showText(d->pendingHtml, d->pendingBase);
+        d->showText(d->pendingHtml, d->pendingBase, true); // analysed when it was asked for
         break;
     case Private::Pending::Url:
         d->showUrl(d->pendingUrl);
@@ -394,7 +427,7 @@ qsizetype HtmlViewer::autoRenderLimit() const {
 }
 
 bool HtmlViewer::isPatchable() const {
-    return d->shownValid && d->shown.patchable();
+    return d->shownValid && d->segments().patchable();
 }
 
 void HtmlViewer::loadFromFile(const QString &path) {
@@ -522,7 +555,7 @@ void HtmlViewer::setViewImages(bool on) {
     d->backend->setImagesEnabled(on, !fromText);
     if (fromText) {
         const int y = d->backend->scrollY();
-        d->showText(d->shown.text(), d->shownBase, true);
+        d->showText(d->segments().text(), d->shownBase, true);
         d->backend->setScrollY(y);
     }
 }

@@ -62,24 +62,34 @@ bool isHeading(const QString &n) {
            n.at(1) <= QLatin1Char('6');
 }
 
-// The parent a table part needs, or empty for other elements.
-QString tableParent(const QString &n) {
+// Whether `n` is a table part, and then whether `parent` may hold it.
+bool isTablePart(const QString &n, const QString &parent, bool *fits) {
+    auto is = [&](const char *name) { return parent == QLatin1String(name); };
     if (n == QLatin1String("caption") || n == QLatin1String("colgroup") ||
         n == QLatin1String("tbody") || n == QLatin1String("thead") || n == QLatin1String("tfoot"))
-        return QStringLiteral("table");
-    if (n == QLatin1String("tr"))
-        return QStringLiteral("table|tbody|thead|tfoot");
-    if (n == QLatin1String("td") || n == QLatin1String("th"))
-        return QStringLiteral("tr");
-    if (n == QLatin1String("col"))
-        return QStringLiteral("table|colgroup");
-    return QString();
+        *fits = is("table");
+    else if (n == QLatin1String("tr"))
+        *fits = is("table") || is("tbody") || is("thead") || is("tfoot");
+    else if (n == QLatin1String("td") || n == QLatin1String("th"))
+        *fits = is("tr");
+    else if (n == QLatin1String("col"))
+        *fits = is("table") || is("colgroup");
+    else
+        return false;
+    return true;
 }
 
 bool isTableLevel(const QString &n) {
     return n == QLatin1String("table") || n == QLatin1String("tbody") ||
            n == QLatin1String("thead") || n == QLatin1String("tfoot") || n == QLatin1String("tr") ||
            n == QLatin1String("colgroup");
+}
+
+bool contains(const std::vector<QString> &stack, QLatin1String name) {
+    for (const QString &open : stack)
+        if (open == name)
+            return true;
+    return false;
 }
 
 bool contains(const std::vector<QString> &stack, const QString &name) {
@@ -104,18 +114,18 @@ bool startIsPlain(const QString &n, const std::vector<QString> &stack) {
     if (neverInBody().contains(n))
         return false;
     const QString top = stack.empty() ? QString() : stack.back();
-    const QString parent = tableParent(n);
-    if (!parent.isEmpty())
-        return !top.isEmpty() && parent.split(QLatin1Char('|')).contains(top);
+    bool fits = false;
+    if (isTablePart(n, top, &fits))
+        return fits;
     if (isTableLevel(top))
         return false; // the parser would move it out of the table
     if (top == QLatin1String("select") || top == QLatin1String("optgroup"))
         return n == QLatin1String("option") || n == QLatin1String("optgroup");
-    if (top == QLatin1String("option") || contains(stack, QStringLiteral("select")))
+    if (top == QLatin1String("option") || contains(stack, QLatin1String("select")))
         return false;
     if (n == QLatin1String("option") || n == QLatin1String("optgroup"))
         return true;
-    if (contains(stack, QStringLiteral("p")) && paragraphClosers().contains(n))
+    if (contains(stack, QLatin1String("p")) && paragraphClosers().contains(n))
         return false;
     if (isHeading(n) && isHeading(top))
         return false;
@@ -306,7 +316,7 @@ void PageSegments::reset(const QString &html) {
     m_segments = std::move(scanned.segments);
     m_bodyEnd = scanned.bodyEnd;
     for (size_t k = 0; k < m_segments.size(); ++k)
-        countNodes(html, m_segments[k], k + 1 == m_segments.size());
+        countNodes(m_segments[k], k + 1 == m_segments.size());
     m_patchable = true;
 }
 
@@ -409,6 +419,8 @@ bool PageSegments::scan(const QString &html, int from, bool leading, int stopAt,
                 if (endTag.kind != Token::End)
                     return false;
                 i = endTag.end;
+                if (stack.empty() && current.textFrom < 0)
+                    current.textFrom = i;
                 continue;
             }
             stack.push_back(t.name);
@@ -429,39 +441,18 @@ bool PageSegments::scan(const QString &html, int from, bool leading, int stopAt,
             break;
         }
         i = t.end;
+        if (stack.empty() && current.textFrom < 0 && t.kind != Token::Text)
+            current.textFrom = i;
     }
 }
 
 // A block is its first node (the text before the first block has none of
 // its own) and the text after it, up to the next block.
-void PageSegments::countNodes(const QString &html, Segment &segment, bool last) const {
-    const bool leading = segment.start == m_bodyStart && segment.firstName.isEmpty();
-    int textFrom = segment.start;
-    if (!leading) {
-        // The text after the first node: after its element's end.
-        std::vector<QString> stack;
-        int i = segment.start;
-        while (i >= 0 && i < segment.end) {
-            const Token t = readToken(html, i);
-            i = t.end;
-            if (t.kind == Token::Start && !voidElements().contains(t.name)) {
-                if (rawTextElements().contains(t.name))
-                    i = readToken(html, rawTextEnd(html, i, t.name)).end;
-                else
-                    stack.push_back(t.name);
-            } else if (t.kind == Token::End && !stack.empty()) {
-                stack.pop_back();
-            }
-            if (stack.empty())
-                break;
-            i = int(html.indexOf(QLatin1Char('<'), i));
-        }
-        textFrom = i < 0 ? segment.end : i;
-    }
+void PageSegments::countNodes(Segment &segment, bool last) const {
+    const bool leading = segment.firstName.isEmpty();
+    const int textFrom = leading || segment.textFrom < 0 ? segment.start : segment.textFrom;
     const bool hasText = textFrom < segment.end || (last && !m_tail.isEmpty());
     segment.nodes = (leading ? 0 : 1) + (hasText ? 1 : 0);
-    if (leading)
-        segment.firstName.clear();
 }
 
 QString PageSegments::segmentHtml(const Segment &segment, bool last) const {
@@ -551,7 +542,7 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
 
     m_text = html;
     for (size_t k = 0; k < scanned.segments.size(); ++k)
-        countNodes(html, scanned.segments[k], reachesEnd && k + 1 == scanned.segments.size());
+        countNodes(scanned.segments[k], reachesEnd && k + 1 == scanned.segments.size());
     for (const Segment &s : scanned.segments)
         patch.newNodes += s.nodes;
     patch.html = html.mid(scanned.segments.front().start,

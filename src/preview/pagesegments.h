@@ -72,6 +72,7 @@ private:
         int start = 0;
         int end = 0;
         int nodes = 0;
+        int textFrom = -1; // where the text after its first node starts
         QString firstName; // node name of its first node
     };
     // Reads blocks from `from` (`leading`: the start of the body) until the
@@ -87,7 +88,7 @@ private:
     bool scan(const QString &html, int from, bool leading, int stopAt,
               const std::vector<Segment> *stops, int firstStop, int shift, Scan &out) const;
     bool analyseTail(const QString &html, int bodyEnd);
-    void countNodes(const QString &html, Segment &segment, bool last) const;
+    void countNodes(Segment &segment, bool last) const;
     QString segmentHtml(const Segment &segment, bool last) const;
 
     QString m_text;

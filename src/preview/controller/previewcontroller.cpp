@@ -54,13 +54,6 @@ private:
 // the viewer not say so itself.
 constexpr int busyPollMs = 50;
 
-// Past this many characters a page that has to be rendered whole is not
-// rendered on every change, only on request (F5): the browser engine takes
-// about 100 MB per MiB of such a page in its helper processes, and more while
-// it replaces one large document by another. Edits to a page on show are
-// still patched in at any size.
-constexpr qsizetype autoRenderLimit = 24 * 1024 * 1024;
-
 } // namespace
 
 PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets,
@@ -217,7 +210,7 @@ void PreviewController::updateViewer(Slot &slot) {
     {
         RenderingScope scope(m_w.toolsPanel);
         try {
-            slot.viewer->setAutoRenderLimit(autoRenderLimit);
+            slot.viewer->setAutoRenderLimit(m_autoRenderLimit);
             if (slot.viewer->updateFromString(m_w.webPage->text(), documentFolder())) {
                 slot.awaitingShow = true;
                 showTooLarge(false);

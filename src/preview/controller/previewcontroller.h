@@ -23,7 +23,7 @@ struct MainActions;
 
 // The widgets of the preview pane.
 struct PreviewWidgets {
-    TLEdit *webPage = nullptr;     // the editor whose text is rendered
+    TLEdit *webPage = nullptr; // the editor whose text is rendered
     HtmlViewer *htmlSplit = nullptr, *htmlFull = nullptr, *htmlFrames = nullptr;
     PercentSplitter *splitScreen = nullptr; // editor | preview | frame preview
     QWidget *toolsPanel = nullptr;          // disabled while a page renders
@@ -70,6 +70,9 @@ public:
     // preview renders the text whole whatever its size (where the reader
     // was), instead of changing only what an edit touched.
     void refreshOnRequest();
+    // Characters beyond which a page that needs a whole render is rendered
+    // only on request (F5), not after every change.
+    void setAutoRenderLimit(qsizetype characters) { m_autoRenderLimit = characters; }
     // The status bar's note for a page too large to render on every change.
     static QString tooLargeText();
     // Renders the editor text into `viewer` now and scrolls it to `position`.
@@ -160,4 +163,9 @@ private:
     SubmitForm *m_submitForm = nullptr;
     QPointer<PreviewFindDialog> m_findDialog;
     bool m_tooLargeShown = false;
+    // The browser engine takes about 100 MB per MiB of a page like the
+    // benchmark's in its helper processes, and more while it replaces one
+    // large document by another: past 24 MiB only F5 renders a page whole.
+    // Edits to a page on show are still patched in at any size.
+    qsizetype m_autoRenderLimit = 24 * 1024 * 1024;
 };

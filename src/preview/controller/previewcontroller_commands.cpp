@@ -214,9 +214,9 @@ void PreviewController::findNext(const QString &text, bool matchCase) {
     m_w.htmlSplit->find(text, matchCase, [self, text](bool found) {
         if (!self || found)
             return;
-        self->m_shell.ui().message(QStringLiteral("No further occurances of ") +
-                                                  QLatin1Char('"') + text + QLatin1Char('"'),
-                                              Msg::Information, Msg::Ok);
+        self->m_shell.ui().message(QStringLiteral("No further occurances of ") + QLatin1Char('"') +
+                                       text + QLatin1Char('"'),
+                                   Msg::Information, Msg::Ok);
     });
 }
 
