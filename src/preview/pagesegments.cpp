@@ -559,36 +559,6 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
     return patch;
 }
 
-PageSegments::Steps PageSegments::steps(int firstBytes, int chunkBytes) const {
-    Steps steps;
-    if (!m_patchable || m_segments.empty())
-        return steps;
-    const int count = int(m_segments.size());
-    int k = 0;
-    int nodes = 0;
-    while (k < count - 1 && m_segments[size_t(k)].end - m_bodyStart < firstBytes)
-        nodes += m_segments[size_t(k++)].nodes;
-    if (k >= count - 1)
-        return steps; // small enough to show at once
-    steps.first = m_text.left(m_segments[size_t(k)].start) + QStringLiteral("</BODY></HTML>");
-    while (k < count) {
-        Patch append;
-        append.firstNode = nodes;
-        append.totalNodes = nodes;
-        const int start = m_segments[size_t(k)].start;
-        while (k < count &&
-               (append.newNodes == 0 || m_segments[size_t(k)].end - start < chunkBytes))
-            append.newNodes += m_segments[size_t(k++)].nodes;
-        const bool last = k == count;
-        append.html = m_text.mid(start, m_segments[size_t(k - 1)].end - start);
-        if (last)
-            append.html += m_tail;
-        nodes += append.newNodes;
-        steps.appends.push_back(append);
-    }
-    return steps;
-}
-
 std::vector<std::pair<int, int>> PageSegments::ranges() const {
     std::vector<std::pair<int, int>> out;
     for (const Segment &s : m_segments)

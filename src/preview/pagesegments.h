@@ -54,16 +54,6 @@ public:
     // full render. An unchanged text gives an empty patch.
     std::optional<Patch> update(const QString &html);
 
-    // The text cut for showing in steps: the document with the body's blocks
-    // up to about `firstBytes` characters (a full render), and patches that
-    // append the remaining blocks, about `chunkBytes` characters each. Empty
-    // when the text is not patchable.
-    struct Steps {
-        QString first;
-        std::vector<Patch> appends;
-    };
-    Steps steps(int firstBytes, int chunkBytes) const;
-
     // The blocks as [start, end) offsets into text(), for tests.
     std::vector<std::pair<int, int>> ranges() const;
 

@@ -151,33 +151,6 @@ private slots:
         QCOMPARE(s.text(), target);
         QVERIFY(s.patchable());
     }
-
-    // Shown in steps, a page is its first part rendered whole, then its other
-    // blocks appended in order, node counts adding up.
-    void stepsCoverTheWholeBody() {
-        QString long_;
-        for (int i = 0; i < 200; ++i)
-            long_ += QStringLiteral("<P>Paragraph %1 with <B>some</B> text.</P>\r\n").arg(i);
-        PageSegments s;
-        s.reset(page(long_));
-        const PageSegments::Steps steps = s.steps(1000, 2000);
-        QVERIFY(steps.first.startsWith(head));
-        QVERIFY(steps.first.endsWith(QStringLiteral("</BODY></HTML>")));
-        QVERIFY(steps.appends.size() > 2);
-        PageSegments first;
-        first.reset(steps.first);
-        int nodes = first.nodeCount();
-        QString rebuilt = steps.first.chopped(14);
-        for (const PageSegments::Patch &append : steps.appends) {
-            QCOMPARE(append.firstNode, nodes);
-            QCOMPARE(append.removeNodes, 0);
-            nodes += append.newNodes;
-            rebuilt += append.html;
-        }
-        QCOMPARE(nodes, s.nodeCount());
-        QCOMPARE(rebuilt, head + long_ + QStringLiteral("\r\n\r\n"));
-        QVERIFY(s.steps(1 << 20, 1 << 20).first.isEmpty()); // small enough for one render
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPageSegments)
