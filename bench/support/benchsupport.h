@@ -51,6 +51,39 @@ inline QByteArray makeLargePage(qint64 bytes, const QByteArray &tail = QByteArra
     return page;
 }
 
+// A page of about `bytes` bytes written as people write long pages: blocks
+// of a heading, paragraphs with inline mark-up and links, a small table and
+// four pictures each ("pic1.png" ... "pic4.png", to be put beside the page).
+// Every block is about 2 KB, so 20 MiB are some 10,000 blocks.
+inline QByteArray makeRealisticPage(qint64 bytes) {
+    QByteArray page = "<!DOCTYPE html>\r\n<HTML>\r\n<HEAD><TITLE>Realistic page</TITLE></HEAD>\r\n"
+                      "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\">\r\n";
+    page.reserve(bytes + 4096);
+    for (int block = 0; page.size() < bytes; ++block) {
+        const QByteArray n = QByteArray::number(block);
+        page += "<H2>Section " + n + "</H2>\r\n";
+        for (int p = 0; p < 4; ++p)
+            page += "<P>Some <B>bold</B> and <I>italic</I> words, caf\xC3\xA9 cr\xC3\xA8me, a "
+                    "<A HREF=\"page" +
+                    n + ".htm\">link to page " + n +
+                    "</A> and a sentence long enough to wrap over several lines in a narrow "
+                    "preview pane beside the editor.</P>\r\n";
+        page += "<TABLE BORDER=\"1\" CELLPADDING=\"2\">\r\n<TR><TH>Name</TH><TH>Value</TH></TR>\r\n"
+                "<TR><TD>alpha " +
+                n +
+                "</TD><TD>1</TD></TR>\r\n<TR><TD>beta</TD><TD>2</TD></TR>\r\n"
+                "</TABLE>\r\n<P>";
+        for (int i = 1; i <= 4; ++i)
+            page += "<IMG SRC=\"pic" + QByteArray::number(i) +
+                    ".png\" WIDTH=\"64\" HEIGHT=\"48\" "
+                    "ALT=\"Picture " +
+                    QByteArray::number(i) + "\"> ";
+        page += "</P>\r\n<HR>\r\n";
+    }
+    page += "</BODY>\r\n</HTML>\r\n";
+    return page;
+}
+
 inline double median(std::vector<double> v) {
     if (v.empty())
         return -1;

@@ -1,6 +1,7 @@
 #include "preview/htmlviewer.h"
 #include "app/regularfile.h"
 
+#include "preview/pagesegments.h"
 #include "preview/viewerbackend.h"
 #include "preview/viewerengine.h"
 #include "preview/viewerhistory.h"
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <future>
 
 namespace {
 
@@ -61,13 +63,67 @@ struct HtmlViewer::Private : ViewerEvents {
     QString title;
     bool busy = false;
 
+    // The text on show when it came from loadFromString or updateFromString
+    // (shownValid), cut into blocks, so that edits can be patched in.
+    PageSegments shown;
+    bool shownValid = false;
+    // The analysis of a large text runs beside the render; segments() waits
+    // for it.
+    std::future<PageSegments> analysis;
+    QUrl shownBase;
+    bool patching = false;
+    // A patch failed and the text is being rendered whole: where to scroll.
+    int fallbackPosition = -1;
+    qsizetype autoRenderLimit = -1;
+    QLabel *deadNotice = nullptr;
+
     bool images = true;
     QString fontName = QStringLiteral("Times New Roman");
     int fontSize = 12;
     QColor fontColor = Qt::black;
     QColor background = Qt::white;
 
-    void showText(const QString &html, const QUrl &base) {
+    void forgetShown() {
+        shownValid = false;
+        if (analysis.valid())
+            analysis.wait();
+        analysis = std::future<PageSegments>();
+        shown.clear();
+    }
+
+    PageSegments &segments() {
+        if (analysis.valid())
+            shown = analysis.get();
+        return shown;
+    }
+
+    void analyse(const QString &html) {
+        if (analysis.valid())
+            analysis.wait();
+        // Small texts are quick to analyse; a large one (about half a second
+        // for 20 MiB) is analysed on a thread of its own while the engine
+        // takes the text in.
+        constexpr qsizetype onThreadFrom = 256 * 1024;
+        if (html.size() < onThreadFrom) {
+            analysis = std::future<PageSegments>();
+            shown.reset(html);
+            return;
+        }
+        shown.clear();
+        analysis = std::async(std::launch::async, [html] {
+            PageSegments segments;
+            segments.reset(html);
+            return segments;
+        });
+    }
+
+    // Renders `html` whole; `analysed`: shown already holds its analysis.
+    void showText(const QString &html, const QUrl &base, bool analysed = false) {
+        if (!analysed)
+            analyse(html);
+        shownValid = true;
+        shownBase = base;
+        revive();
         pendingPosition = -1;
         if (!backend) {
             pending = Pending::Text;
@@ -80,7 +136,109 @@ struct HtmlViewer::Private : ViewerEvents {
         backend->setHtml(html, base);
     }
 
+    // The renderer's process ended: a notice stands in the page's place
+    // until the next document.
+    void rendererDied() override {
+        forgetShown();
+        patching = false;
+        fallbackPosition = -1;
+        if (busy) {
+            busy = false;
+            emit q->loadFinished(false);
+        }
+        if (!deadNotice) {
+            deadNotice = new QLabel(
+                HtmlViewer::tr("The preview stopped: the page took more memory than the "
+                               "preview can give it, or its renderer failed. It comes back "
+                               "with the next refresh (F5)."),
+                q);
+            deadNotice->setObjectName(QStringLiteral("previewStoppedNotice"));
+            deadNotice->setAlignment(Qt::AlignCenter);
+            deadNotice->setWordWrap(true);
+            layout->addWidget(deadNotice);
+        }
+        if (backend && backend->widget())
+            backend->widget()->hide();
+        deadNotice->show();
+    }
+
+    void revive() {
+        if (!deadNotice)
+            return;
+        delete deadNotice;
+        deadNotice = nullptr;
+        if (backend && backend->widget())
+            backend->widget()->show();
+    }
+
+    // Shows `html`, changing only what differs from the text on show when
+    // it can; false when the text would need a full render over the limit.
+    bool updateText(const QString &html, const QUrl &base) {
+        if (!backend || !shownValid || base != shownBase || busy) {
+            if (tooLarge(html))
+                return false;
+            keepingPosition([&] { showText(html, base); });
+            return true;
+        }
+        const std::optional<PageSegments::Patch> patch = segments().update(html);
+        if (!patch) {
+            if (tooLarge(html)) {
+                forgetShown();
+                return false;
+            }
+            keepingPosition([&] { showText(html, base, true); });
+            return true;
+        }
+        busy = true;
+        patching = true;
+        if (patch->isEmpty()) {
+            QTimer::singleShot(0, q, [this] { patchDone(true); });
+            return true;
+        }
+        backend->patchBody(*patch, [this, guard = QPointer<HtmlViewer>(q)](bool ok) {
+            if (guard)
+                patchDone(ok);
+        });
+        return true;
+    }
+
+    // A whole render that keeps the reader where they were (also when the
+    // page has grown meanwhile: the position is applied once laid out).
+    template <typename Render> void keepingPosition(Render render) {
+        const int y = backend && shownValid ? backend->scrollY() : -1;
+        render();
+        if (y > 0 && backend)
+            backend->setScrollY(y);
+    }
+
+    bool tooLarge(const QString &html) const {
+        return autoRenderLimit >= 0 && html.size() > autoRenderLimit;
+    }
+
+    void patchDone(bool ok) {
+        if (!patching)
+            return; // another document was asked for meanwhile
+        patching = false;
+        if (ok) {
+            busy = false;
+            emit q->documentReady();
+            emit q->loadFinished(true);
+            return;
+        }
+        // The document on show was not the one the patch was made for: show
+        // the text whole, where the reader was.
+        const QString text = segments().text();
+        fallbackPosition = backend->scrollY();
+        busy = false;
+        showText(text, shownBase);
+        backend->setScrollY(fallbackPosition);
+        fallbackPosition = -1;
+    }
+
     void showUrl(const QUrl &url) {
+        forgetShown();
+        patching = false;
+        revive();
         pendingPosition = -1;
         if (!backend) {
             pending = Pending::Url;
@@ -94,6 +252,9 @@ struct HtmlViewer::Private : ViewerEvents {
     }
 
     void showBlank() {
+        forgetShown();
+        patching = false;
+        revive();
         pendingPosition = -1;
         if (!backend) {
             pending = Pending::Blank;
@@ -150,7 +311,10 @@ struct HtmlViewer::Private : ViewerEvents {
         emit q->formSubmit(action, method, results);
     }
 
-    void loadStarted() override { busy = true; }
+    void loadStarted() override {
+        busy = true;
+        patching = false;
+    }
     void documentReady() override {
         busy = false;
         emit q->documentReady();
@@ -193,13 +357,13 @@ void HtmlViewer::attachBackend(std::unique_ptr<ViewerBackend> backend) {
         setFocusProxy(view);
         view->show();
     }
-    d->backend->setImagesEnabled(d->images);
+    d->backend->setImagesEnabled(d->images, false);
     d->applyDefaults();
 
     const int position = d->pendingPosition;
     switch (d->pending) {
     case Private::Pending::Text:
-        d->showText(d->pendingHtml, d->pendingBase);
+        d->showText(d->pendingHtml, d->pendingBase, true); // analysed when it was asked for
         break;
     case Private::Pending::Url:
         d->showUrl(d->pendingUrl);
@@ -245,6 +409,26 @@ void HtmlViewer::setEngineUnavailable(bool unavailable) {
 
 void HtmlViewer::loadFromString(const QString &html, const QString &baseDir) {
     d->showText(html, folderUrl(baseDir));
+}
+
+bool HtmlViewer::updateFromString(const QString &html, const QString &baseDir) {
+    if (html.isEmpty()) {
+        d->showBlank();
+        return true;
+    }
+    return d->updateText(html, folderUrl(baseDir));
+}
+
+void HtmlViewer::setAutoRenderLimit(qsizetype characters) {
+    d->autoRenderLimit = characters;
+}
+
+qsizetype HtmlViewer::autoRenderLimit() const {
+    return d->autoRenderLimit;
+}
+
+bool HtmlViewer::isPatchable() const {
+    return d->shownValid && d->segments().patchable();
 }
 
 void HtmlViewer::loadFromFile(const QString &path) {
@@ -369,9 +553,20 @@ bool HtmlViewer::viewImages() const {
 }
 
 void HtmlViewer::setViewImages(bool on) {
+    if (on == d->images)
+        return;
     d->images = on;
-    if (d->backend)
-        d->backend->setImagesEnabled(on);
+    if (!d->backend)
+        return;
+    // A text on show is rendered again from the text (a reload would bring
+    // back only what the engine was last handed); anything else reloads.
+    const bool fromText = d->shownValid && !d->busy;
+    d->backend->setImagesEnabled(on, !fromText);
+    if (fromText) {
+        const int y = d->backend->scrollY();
+        d->showText(d->segments().text(), d->shownBase, true);
+        d->backend->setScrollY(y);
+    }
 }
 
 QString HtmlViewer::defFontName() const {

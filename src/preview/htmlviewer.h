@@ -55,6 +55,20 @@ public:
     // `baseDir` (a folder; empty: the working directory). Text of any size
     // is accepted.
     void loadFromString(const QString &html, const QString &baseDir);
+    // Shows `html` like loadFromString, but when the viewer shows an earlier
+    // text handed over here or there, changes only the parts of the page the
+    // edit touched where it can (the page keeps its scroll position), and
+    // renders the text whole otherwise. Returns false, showing nothing new,
+    // when a whole render was needed and the text is longer than
+    // autoRenderLimit(); loadFromString renders it on request.
+    bool updateFromString(const QString &html, const QString &baseDir);
+    // Characters beyond which updateFromString does not render a text whole
+    // (-1: no limit).
+    void setAutoRenderLimit(qsizetype characters);
+    qsizetype autoRenderLimit() const;
+    // Whether the text on show can take edits in place.
+    bool isPatchable() const;
+
     // Loads a document from a file.
     void loadFromFile(const QString &path);
     // Shows an empty page.

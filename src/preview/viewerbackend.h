@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/pagesegments.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QString>
@@ -28,6 +30,9 @@ public:
     virtual void documentReady() = 0;
     virtual void loadFinished(bool ok) = 0;
     virtual void titleChanged(const QString &title) = 0;
+    // The process that renders the page ended (ran out of memory or
+    // crashed): nothing is on show until the next document.
+    virtual void rendererDied() = 0;
 };
 
 // The rendering engine behind an HtmlViewer. The engine module implements it
@@ -44,6 +49,10 @@ public:
     // Text of any size; relative addresses resolve against `baseUrl`.
     virtual void setHtml(const QString &html, const QUrl &baseUrl) = 0;
     virtual void load(const QUrl &url) = 0;
+    // Changes the body of the document on show, which the last setHtml()
+    // showed, as `patch` says; `done` receives false when the document is not
+    // the one the patch was made for (then nothing has changed).
+    virtual void patchBody(const PageSegments::Patch &patch, std::function<void(bool ok)> done) = 0;
 
     // A position set while a document is loading is applied as soon as it
     // is laid out, and scrollY() reports that position until then.
@@ -63,7 +72,8 @@ public:
 
     virtual QString title() const = 0;
 
-    virtual void setImagesEnabled(bool on) = 0;
+    // `reshow`: show the document on show again, with or without its images.
+    virtual void setImagesEnabled(bool on, bool reshow) = 0;
     virtual void setDefaults(const QString &fontFamily, int pointSize, const QColor &text,
                              const QColor &background) = 0;
 };

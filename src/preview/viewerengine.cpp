@@ -3,10 +3,10 @@
 #include "preview/htmlviewer.h"
 
 #include <QCoreApplication>
-#include <QOpenGLContext>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QTimer>
 #include <algorithm>
 
@@ -44,11 +44,11 @@ void ViewerEngine::prepareOpenGlSharing() {
     // Qt warns that the attribute belongs before the application; setting it
     // late is the point here, together with the context made below.
     static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context,
-                                         const QString &message) {
-        if (!message.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous)
-            previous(type, context, message);
-    });
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous)
+                previous(type, context, message);
+        });
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qInstallMessageHandler(previous);
     if (!qt_gl_global_share_context()) {

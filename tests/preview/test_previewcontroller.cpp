@@ -2,10 +2,11 @@
 // from the editor, frame sets, links, history, forms, inline images, the
 // pop-up commands and external browsers.
 
-#include "arearig.h"
-#include "fakeareas.h"
+#include "app/shell.h"
 #include "app/ui/percentsplitter.h"
+#include "arearig.h"
 #include "editor/tledit.h"
+#include "fakeareas.h"
 #include "preview/controller/previewcontroller.h"
 #include "preview/controller/previewfinddialog.h"
 #include "preview/controller/submitform.h"
@@ -460,6 +461,58 @@ private slots:
                               "and try again."}));
         QCOMPARE(f.ui.asked().at(0).kind, int(Msg::Information));
         QCOMPARE(f.ui.asked().at(1).kind, int(Msg::Information));
+    }
+
+    // F5 and typed characters keep the preview where the reader scrolled
+    // it, whether the page takes edits in place or is rendered whole.
+    void reRendersKeepTheScrollPosition_data() {
+        QTest::addColumn<bool>("withBody");
+        QTest::newRow("edits patched in") << true;
+        QTest::newRow("rendered whole") << false;
+    }
+    void reRendersKeepTheScrollPosition() {
+        QFETCH(bool, withBody);
+        Fixture f;
+        QByteArray page = withBody ? "<HTML><HEAD><TITLE>Long</TITLE></HEAD><BODY>\r\n" : "";
+        page += "<P id=m>Typed here:</P>\r\n";
+        while (page.size() < 26 * 1024)
+            page += "<P>A paragraph of the page, long enough to wrap in the preview pane.</P>\r\n";
+        f.open("long.htm", page);
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        QVERIFY(f.split().maxPosition() > 1000);
+        const int middle = f.split().maxPosition() / 2;
+        f.split().setPosition(middle);
+        QTRY_COMPARE(f.split().position(), middle);
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
+            QCOMPARE(runScript(f.split(), "Math.round(window.scrollY)").toInt(), middle);
+        }
+        f.settings.autoUpdate = true;
+        const int line = withBody ? 1 : 0;
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(f.refreshed(f.split(),
+                                [&] { f.w.webPage->QsciScintilla::insertAt("x", line, 19); }));
+            QCOMPARE(runScript(f.split(), "Math.round(window.scrollY)").toInt(), middle);
+        }
+        QCOMPARE(runScript(f.split(), "document.getElementById('m').textContent").toString(),
+                 QStringLiteral("Typed here:xxx"));
+        QCOMPARE(f.split().isPatchable(), withBody);
+    }
+
+    // A page too large to render after every change waits for F5, and the
+    // status bar says so.
+    void largePageWaitsForF5() {
+        Fixture f;
+        f.preview().setAutoRenderLimit(40);
+        f.open("large.htm", "<P>A page longer than the limit set for it.</P>");
+        QSignalSpy loads(&f.split(), &HtmlViewer::loadFinished);
+        f.preview().updateWebView();
+        QLabel *hint = f.w.statusPanels[Shell::HintPanel];
+        QTRY_COMPARE(hint->text(), PreviewController::tooLargeText());
+        QVERIFY(loads.isEmpty() && !f.split().isBusy());
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
+        QVERIFY(f.rendered(f.split()).contains("longer than the limit"));
+        QVERIFY(hint->text().isEmpty());
     }
 
     void failedRenderIsReportedAndRestoresThePanel() {

@@ -160,8 +160,7 @@ void PreviewController::showFrameSet() {
     const PreviewWidgets &w = m_w;
     const QString folder = documentFolder();
     if (!QDir::setCurrent(folder))
-        m_shell.ui().message(Msg::kChangeDirectoryFailed, Msg::Error,
-                             Msg::Ok);
+        m_shell.ui().message(Msg::kChangeDirectoryFailed, Msg::Error, Msg::Ok);
     const QString path = QDir(folder).filePath(PreviewRules::viewFileName());
     if (w.webPage->saveToFile(path)) {
         w.htmlFrames->loadFromFile(path);
@@ -193,17 +192,71 @@ void PreviewController::renderDue() {
         }
         if (slot.awaitingShow)
             viewerReady(slot.viewer, false);
-        const int position = slot.position >= 0 ? slot.position : slot.viewer->position();
-        refreshViewer(position, slot.viewer);
+        if (slot.position >= 0 || slot.whole)
+            refreshViewer(slot.position >= 0 ? slot.position : slot.viewer->position(),
+                          slot.viewer);
+        else
+            updateViewer(slot);
     }
+}
+
+// Brings the viewer up to the editor text: the parts of the page an edit
+// touched are changed in place where that can be done, else the page is
+// rendered whole where the reader was; a page too large to render on every
+// change waits for F5.
+void PreviewController::updateViewer(Slot &slot) {
+    slot.due = false;
+    bool failed = false;
+    {
+        RenderingScope scope(m_w.toolsPanel);
+        try {
+            slot.viewer->setAutoRenderLimit(m_autoRenderLimit);
+            if (slot.viewer->updateFromString(m_w.webPage->text(), documentFolder())) {
+                slot.awaitingShow = true;
+                showTooLarge(false);
+            } else {
+                showTooLarge(true);
+            }
+        } catch (...) {
+            failed = true;
+        }
+    }
+    if (failed)
+        m_shell.ui().message(
+            QStringLiteral("An error occured while parsing a comment in your HTML document!"),
+            Msg::Warning, Msg::Ok);
+}
+
+void PreviewController::showTooLarge(bool on) {
+    if (on == m_tooLargeShown)
+        return;
+    m_tooLargeShown = on;
+    m_shell.setStatusText(Shell::HintPanel, on ? tooLargeText() : QString());
+}
+
+QString PreviewController::tooLargeText() {
+    return tr("This page is too large to preview after every change: press F5 to refresh "
+              "the preview.");
+}
+
+void PreviewController::refreshOnRequest() {
+    if (m_shell.isFullScreen()) {
+        updateWebView();
+        return;
+    }
+    m_slots[0].whole = true;
+    updateWebView();
 }
 
 void PreviewController::refreshViewer(int position, HtmlViewer *viewer) {
     if (!viewer)
         return;
     Slot *slot = slotOf(viewer);
-    if (slot)
+    if (slot) {
         slot->due = false;
+        slot->whole = false;
+    }
+    showTooLarge(false);
     bool failed = false;
     {
         RenderingScope scope(m_w.toolsPanel);
@@ -249,8 +302,10 @@ void PreviewController::viewerReady(HtmlViewer *viewer, bool loaded) {
 }
 
 void PreviewController::clearPreviews() {
+    showTooLarge(false);
     for (Slot &slot : m_slots) {
         slot.due = false;
+        slot.whole = false;
         slot.awaitingShow = false;
     }
     for (HtmlViewer *viewer : {m_w.htmlSplit, m_w.htmlFull, m_w.htmlFrames})

@@ -24,7 +24,7 @@ struct MainActions;
 
 // The widgets of the preview pane.
 struct PreviewWidgets {
-    TLEdit *webPage = nullptr;     // the editor whose text is rendered
+    TLEdit *webPage = nullptr; // the editor whose text is rendered
     HtmlViewer *htmlSplit = nullptr, *htmlFull = nullptr, *htmlFrames = nullptr;
     PercentSplitter *splitScreen = nullptr; // editor | preview | frame preview
     QWidget *toolsPanel = nullptr;          // disabled while a page renders
@@ -74,6 +74,15 @@ public:
     // only that one is re-rendered, from the top. The frame check and the
     // file are done at once; the rendering starts from the event loop.
     void updateWebView() override;
+    // F5 and the other refresh commands: like updateWebView, but the split
+    // preview renders the text whole whatever its size (where the reader
+    // was), instead of changing only what an edit touched.
+    void refreshOnRequest();
+    // Characters beyond which a page that needs a whole render is rendered
+    // only on request (F5), not after every change.
+    void setAutoRenderLimit(qsizetype characters) { m_autoRenderLimit = characters; }
+    // The status bar's note for a page too large to render on every change.
+    static QString tooLargeText();
     // Renders the editor text into `viewer` now and scrolls it to `position`.
     void refreshViewer(int position, HtmlViewer *viewer);
     // Empties the previews (no document open).
@@ -128,6 +137,7 @@ private:
     struct Slot {
         HtmlViewer *viewer = nullptr;
         bool due = false;          // a render waits for the viewer to be free
+        bool whole = false;        // the render asked for is a whole one (F5)
         int position = -1;         // where to scroll then; -1 keeps the position
         bool awaitingShow = false; // a render was handed over, not yet laid out
         bool captionDue = false;   // the window caption follows its next document
@@ -139,6 +149,8 @@ private:
     HtmlViewer *liveViewer() const;
     void scheduleRender(HtmlViewer *viewer, int position);
     void renderDue();
+    void updateViewer(Slot &slot);
+    void showTooLarge(bool on);
     bool textIsFrameSet();
     void setFramePreviewShown(bool shown);
     void showFrameSet();
@@ -158,4 +170,10 @@ private:
     ViewerLoader m_loader;
     SubmitForm *m_submitForm = nullptr;
     QPointer<PreviewFindDialog> m_findDialog;
+    bool m_tooLargeShown = false;
+    // The browser engine takes about 100 MB per MiB of a page like the
+    // benchmark's in its helper processes, and more while it replaces one
+    // large document by another: past 24 MiB only F5 renders a page whole.
+    // Edits to a page on show are still patched in at any size.
+    qsizetype m_autoRenderLimit = 24 * 1024 * 1024;
 };

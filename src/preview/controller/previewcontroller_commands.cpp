@@ -36,8 +36,8 @@ void PreviewController::wireCommands() {
         MainActions::setBuilt({action});
 
     for (QAction *refresh : {a.refreshHtml, a.popupRefresh, a.previewRefresh})
-        connect(refresh, &QAction::triggered, this, &PreviewController::updateWebView);
-    connect(w.refresh, &QToolButton::clicked, this, &PreviewController::updateWebView);
+        connect(refresh, &QAction::triggered, this, &PreviewController::refreshOnRequest);
+    connect(w.refresh, &QToolButton::clicked, this, &PreviewController::refreshOnRequest);
 
     connect(a.previewTop, &QAction::triggered, this, &PreviewController::goToTop);
     connect(a.previewBottom, &QAction::triggered, this, &PreviewController::goToBottom);
@@ -214,9 +214,9 @@ void PreviewController::findNext(const QString &text, bool matchCase) {
     m_w.htmlSplit->find(text, matchCase, [self, text](bool found) {
         if (!self || found)
             return;
-        self->m_shell.ui().message(QStringLiteral("No further occurances of ") +
-                                                  QLatin1Char('"') + text + QLatin1Char('"'),
-                                              Msg::Information, Msg::Ok);
+        self->m_shell.ui().message(QStringLiteral("No further occurances of ") + QLatin1Char('"') +
+                                       text + QLatin1Char('"'),
+                                   Msg::Information, Msg::Ok);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QJsonValue>
 
 namespace {
@@ -138,6 +139,31 @@ const char *const stateScript = R"JS(
 })()
 )JS";
 
+// Replaces a run of the body's child nodes by the nodes of mark-up parsed in
+// the body, after checking that the body is the one the patch was made for.
+const char *const patchScript = R"JS(
+(function (p) {
+    const body = document.body;
+    if ((window.__quilmeadLoad || 0) !== p.serial || !body ||
+        body.childNodes.length !== p.total)
+        return null;
+    const nodes = body.childNodes;
+    for (let i = 0; i < p.names.length; ++i)
+        if (nodes[p.at + i].nodeName !== p.names[i])
+            return null;
+    const range = document.createRange();
+    range.selectNodeContents(body);
+    const fragment = range.createContextualFragment(p.html);
+    if (fragment.childNodes.length !== p.count)
+        return null;
+    const next = nodes[p.at + p.remove] || null;
+    for (let i = 0; i < p.remove; ++i)
+        body.removeChild(nodes[p.at]);
+    body.insertBefore(fragment, next);
+    return %1;
+})(%2)
+)JS";
+
 } // namespace
 
 namespace PageScript {
@@ -169,6 +195,20 @@ QString finishLoad(int target) {
 
 QString state() {
     return QString::fromLatin1(stateScript);
+}
+
+QString patchBody(const PageSegments::Patch &patch, int serial) {
+    QJsonArray names;
+    for (const QString &name : patch.removedNames)
+        names.append(name);
+    const QJsonObject arguments{
+        {QStringLiteral("serial"), serial},      {QStringLiteral("total"), patch.totalNodes},
+        {QStringLiteral("at"), patch.firstNode}, {QStringLiteral("remove"), patch.removeNodes},
+        {QStringLiteral("names"), names},        {QStringLiteral("count"), patch.newNodes},
+        {QStringLiteral("html"), patch.html}};
+    return QString::fromLatin1(patchScript)
+        .arg(state().trimmed(),
+             QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));
 }
 
 QString scrollTo(int y) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/pagesegments.h"
+
 #include <QColor>
 #include <QString>
 
@@ -26,6 +28,11 @@ QString finishLoad(int target);
 // Answers [title, scroll position, greatest scroll position, request number
 // of the document (0: none)].
 QString state();
+
+// Applies `patch` to the body of the document when it is the one request
+// `serial` showed and its body is as the patch expects; answers as state()
+// does, or null when it changed nothing.
+QString patchBody(const PageSegments::Patch &patch, int serial);
 
 QString scrollTo(int y);
 QString scrollToAnchor(const QString &name);

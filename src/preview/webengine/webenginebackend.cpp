@@ -104,10 +104,14 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
             [this](const QPointF &pos) { y_ = qRound(pos.y()); });
     connect(page_, &QWebEnginePage::contentsSizeChanged, &stateTimer_, qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::titleChanged, &stateTimer_, qOverload<>(&QTimer::start));
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
-        if (loading_)
-            finishLoad(false);
-    });
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (loading_)
+                    finishLoad(false);
+                hasDocument_ = false;
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    events_->rendererDied();
+            });
     connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBackend::showContextMenu);
 }
 
@@ -157,6 +161,19 @@ void WebEngineBackend::setHtml(const QString &html, const QUrl &baseUrl) {
         page_->setHtml(tr("<p>The document is too large to preview: it could not be written "
                           "to a temporary file.</p>"));
     }
+}
+
+void WebEngineBackend::patchBody(const PageSegments::Patch &patch, std::function<void(bool)> done) {
+    if (loading_ || !ownRequest_ || !hasDocument_) {
+        done(false);
+        return;
+    }
+    runScript(PageScript::patchBody(patch, serial_), [this, done](const QVariant &state) {
+        const bool ok = state.toList().size() == 4;
+        if (ok)
+            takeState(state);
+        done(ok);
+    });
 }
 
 void WebEngineBackend::load(const QUrl &url) {
@@ -443,12 +460,12 @@ QString WebEngineBackend::title() const {
     return title_;
 }
 
-void WebEngineBackend::setImagesEnabled(bool on) {
+void WebEngineBackend::setImagesEnabled(bool on, bool reshow) {
     if (on == imagesEnabled_)
         return;
     imagesEnabled_ = on;
     page_->settings()->setAttribute(QWebEngineSettings::AutoLoadImages, on);
-    if (!hasDocument_ || loading_)
+    if (!reshow || !hasDocument_ || loading_)
         return;
     // Show the document on show again with or without its images, where it was.
     const int y = y_;

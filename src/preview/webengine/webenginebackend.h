@@ -33,6 +33,7 @@ public:
 
     void setHtml(const QString &html, const QUrl &baseUrl) override;
     void load(const QUrl &url) override;
+    void patchBody(const PageSegments::Patch &patch, std::function<void(bool ok)> done) override;
 
     int scrollY() const override;
     void setScrollY(int y) override;
@@ -49,7 +50,7 @@ public:
 
     QString title() const override;
 
-    void setImagesEnabled(bool on) override;
+    void setImagesEnabled(bool on, bool reshow) override;
     void setDefaults(const QString &fontFamily, int pointSize, const QColor &text,
                      const QColor &background) override;
 

@@ -1,0 +1,195 @@
+// Edits shown in place on the real browser engine: a patched page equals the
+// same text rendered whole, the reader stays where they were, and a renderer
+// that dies leaves a notice and comes back with the next document.
+
+#include "preview/htmlviewer.h"
+#include "testfolder.h"
+#include "viewertesting.h"
+
+#include <QLabel>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+#include <csignal>
+
+using namespace ViewerTesting;
+
+namespace {
+
+const QString head =
+    QStringLiteral("<!DOCTYPE html>\r\n<HTML><HEAD><TITLE>Patched</TITLE></HEAD>\r\n"
+                   "<BODY BGCOLOR=\"#FFFFFF\">\r\n");
+const QString foot = QStringLiteral("</BODY>\r\n</HTML>\r\n");
+
+const QString body =
+    QStringLiteral("Lead text <B>bold</B>\r\n<H1 ID=\"t\">Caf\u00e9 title</H1>\r\n"
+                   "<P>One <I>two</I> three &amp; four</P>\r\n<!-- a note -->\r\n"
+                   "<TABLE BORDER=1><TR><TD>a</TD><TD>b</TD></TR></TABLE>\r\n"
+                   "<UL><LI>x</LI><LI>y</LI></UL><HR><IMG SRC=\"pic.png\" ALT=\"a > b\">tail "
+                   "<TEXTAREA>x <b> y</TEXTAREA>\r\n<P>Last</P>\r\n");
+
+QString edited(const QString &from, const QString &to) {
+    QString text = head + body + foot;
+    const qsizetype at = text.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return text.replace(at, from.size(), to);
+}
+
+} // namespace
+
+class TestHtmlViewerPatch : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<HtmlViewer> viewer;
+    TestFolder folder;
+
+    bool show(const std::function<void()> &action) {
+        bool ok = false;
+        return loadAndWait(*viewer, action, &ok) && ok;
+    }
+    QString js(const QString &source) { return runScript(*viewer, source).toString(); }
+    QWebEngineView *view() { return viewer->findChild<QWebEngineView *>(); }
+
+private slots:
+    void initTestCase() {
+        useLinkedEngine();
+        QVERIFY(folder.isValid());
+        folder.write("pic.png", tinyPng(20, 10));
+    }
+    void init() {
+        viewer = std::make_unique<HtmlViewer>();
+        viewer->resize(500, 300);
+        viewer->show();
+    }
+    void cleanup() { viewer.reset(); }
+
+    // Whatever the edit, the page on show equals the new text rendered
+    // whole; edits inside the body's blocks are patched, the rest rendered.
+    void patchedEqualsWhole_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("patched");
+        const QString p = head + body + foot;
+        QTest::newRow("typing in a paragraph") << p << edited("two", "twoo") << true;
+        QTest::newRow("typing in the lead text") << p << edited("Lead", "Leads") << true;
+        QTest::newRow("typing between blocks") << p << edited("\r\n<H1", "\r\nx <H1") << true;
+        QTest::newRow("adding a block")
+            << p << edited("<HR>", "<HR><P>New &lt;one&gt;</P>\r\n") << true;
+        QTest::newRow("removing a block")
+            << p << edited("<UL><LI>x</LI><LI>y</LI></UL>", "") << true;
+        QTest::newRow("editing a cell") << p << edited("<TD>b</TD>", "<TD>bee</TD>") << true;
+        QTest::newRow("editing in a text area") << p << edited("x <b> y", "x <b> yz") << true;
+        QTest::newRow("editing the last block") << p << edited("Last", "Least") << true;
+        QTest::newRow("a block after the last")
+            << p << edited("<P>Last</P>\r\n", "<P>Last</P>\r\n<P>After</P>") << true;
+        QTest::newRow("an edit that unbalances tags") << p << edited("</I>", "") << false;
+        QTest::newRow("an edit that opens a block in a paragraph")
+            << p << edited("three", "<DIV>three</DIV>") << false;
+        QTest::newRow("balanced again") << edited("</I>", "") << p << false;
+        QTest::newRow("an edit in the head")
+            << p << edited("<TITLE>Patched", "<TITLE>Other") << false;
+        QTest::newRow("a script added")
+            << p << edited("<HR>", "<HR><SCRIPT>document.write('<P>w</P>')</SCRIPT>") << false;
+        QTest::newRow("a frame set")
+            << p << "<HTML><FRAMESET COLS=\"50%,*\"><FRAME SRC=\"a.htm\"></FRAMESET></HTML>"
+            << false;
+        QTest::newRow("no BODY tag") << "<P>One</P>"
+                                     << "<P>One two</P>" << false;
+    }
+    void patchedEqualsWhole() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, patched);
+        const QString dir = folder.path();
+        QVERIFY(show([&] { viewer->loadFromString(before, dir); }));
+        js("document.quilmeadProbe = 1;");
+        QVERIFY(show([&] { QVERIFY(viewer->updateFromString(after, dir)); }));
+        const QString whole = QStringLiteral("document.documentElement.outerHTML");
+        const QString shown = js(whole);
+        const QString title = viewer->documentTitle();
+        QCOMPARE(js("document.quilmeadProbe === 1 ? 'same' : 'new'"),
+                 QString(patched ? "same" : "new"));
+
+        QVERIFY(show([&] { viewer->loadFromString(after, dir); }));
+        QCOMPARE(shown, js(whole));
+        QCOMPARE(title, viewer->documentTitle());
+    }
+
+    // Every edit keeps the reader where they were, whether it is patched in
+    // or the page is rendered whole, also when the page grows.
+    void editsKeepTheScrollPosition_data() {
+        QTest::addColumn<bool>("withBody");
+        QTest::newRow("patched") << true;
+        QTest::newRow("rendered whole") << false;
+    }
+    void editsKeepTheScrollPosition() {
+        QFETCH(bool, withBody);
+        QString blocks;
+        for (int i = 0; i < 400; ++i)
+            blocks +=
+                QStringLiteral("<P>Paragraph %1 with <IMG SRC=\"pic.png\"> a picture.</P>\r\n")
+                    .arg(i);
+        auto pageOf = [&](const QString &extra) {
+            return withBody ? head + blocks + extra + foot : blocks + extra;
+        };
+        const QString dir = folder.path();
+        QVERIFY(show([&] { viewer->loadFromString(pageOf(QString()), dir); }));
+        QVERIFY(viewer->maxPosition() > 4000);
+        viewer->setPosition(viewer->maxPosition() / 2);
+        QTRY_COMPARE(viewer->position(), viewer->maxPosition() / 2);
+        const int position = viewer->position();
+        QString extra;
+        for (int i = 0; i < 5; ++i) {
+            extra += QStringLiteral("<P>Grown %1</P>").arg(i);
+            QVERIFY(show([&] { viewer->updateFromString(pageOf(extra), dir); }));
+            QCOMPARE(viewer->isPatchable(), withBody);
+            QCOMPARE(js("String(Math.round(window.scrollY))").toInt(), position);
+        }
+    }
+
+    // A page over the limit is not rendered whole on an update, but edits to
+    // it once it is on show are still patched in.
+    void largePagesWaitForARequest() {
+        const QString dir = folder.path();
+        viewer->setAutoRenderLimit(head.size() + body.size());
+        QVERIFY(show([&] { viewer->loadFromString(head + body + foot, dir); }));
+        QVERIFY(show([&] { QVERIFY(viewer->updateFromString(edited("two", "twoo"), dir)); }));
+        QVERIFY(js("document.body.textContent").contains("twoo"));
+        QVERIFY(!viewer->updateFromString(edited("<TITLE>Patched", "<TITLE>Other"), dir));
+        QVERIFY(!viewer->isBusy());
+        QCOMPARE(viewer->documentTitle(), QStringLiteral("Patched"));
+        // Nothing is patched into the stale page after that.
+        QVERIFY(!viewer->updateFromString(edited("two", "two2"), dir));
+        QVERIFY(show([&] { viewer->loadFromString(edited("two", "two2"), dir); }));
+        QVERIFY(js("document.body.textContent").contains("two2"));
+    }
+
+    // The renderer's process dies: the preview says so in its own place and
+    // the next document brings the page back.
+    void rendererDeathIsShownAndRecovered() {
+        const QString dir = folder.path();
+        QVERIFY(show([&] { viewer->loadFromString(head + body + foot, dir); }));
+        const qint64 pid = view()->page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->findChild<QLabel *>("previewStoppedNotice"), 10000);
+        QLabel *notice = viewer->findChild<QLabel *>("previewStoppedNotice");
+        QVERIFY(notice->isVisible());
+        QVERIFY(!view()->isVisible());
+        QVERIFY(!viewer->isBusy());
+        QVERIFY(!viewer->isPatchable());
+
+        QVERIFY(show([&] { viewer->updateFromString(edited("two", "twoo"), dir); }));
+        QVERIFY(!viewer->findChild<QLabel *>("previewStoppedNotice"));
+        QVERIFY(view()->isVisible());
+        QVERIFY(js("document.body.textContent").contains("twoo"));
+        QVERIFY(view()->page()->renderProcessPid() != pid);
+        // Patching works again on the new renderer.
+        QVERIFY(show([&] { viewer->updateFromString(edited("two", "twooo"), dir); }));
+        QVERIFY(viewer->isPatchable());
+        QVERIFY(js("document.body.textContent").contains("twooo"));
+    }
+};
+
+QTEST_MAIN(TestHtmlViewerPatch)
+#include "test_htmlviewer_patch.moc"

@@ -1,0 +1,157 @@
+// Cutting a page's body into top-level blocks and turning an edit into a
+// patch of the blocks it touched. Whether a patched page equals a page
+// rendered whole is checked on the browser engine in test_htmlviewer_patch.
+
+#include "preview/pagesegments.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString head =
+    QStringLiteral("<!DOCTYPE html>\r\n<HTML><HEAD><TITLE>T</TITLE>"
+                   "<STYLE>p { color: red }</STYLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n");
+const QString foot = QStringLiteral("</BODY>\r\n</HTML>\r\n");
+
+QString page(const QString &body) {
+    return head + body + foot;
+}
+
+const QString body = QStringLiteral(
+    "Lead text <B>bold</B>\r\n<H1 ID=\"t\">Title</H1>\r\n<P>One <I>two</I> three</P>\r\n"
+    "<!-- a note -->\r\n<TABLE BORDER=1><TR><TD>a</TD><TD>b</TD></TR></TABLE>\r\n"
+    "<UL><LI>x</LI><LI>y</LI></UL><HR><IMG SRC=\"p.png\" ALT=\"a > b\">tail "
+    "<TEXTAREA>x <b> y</TEXTAREA>\r\n<P>Last</P>\r\n");
+
+} // namespace
+
+class TestPageSegments : public QObject {
+    Q_OBJECT
+
+private slots:
+    void blocksOfABody() {
+        PageSegments s;
+        s.reset(page(body));
+        QVERIFY(s.patchable());
+        QStringList blocks;
+        for (const auto &[start, end] : s.ranges())
+            blocks << s.text().mid(start, end - start);
+        QCOMPARE(blocks,
+                 QStringList({"\r\nLead text ", "<B>bold</B>\r\n", "<H1 ID=\"t\">Title</H1>\r\n",
+                              "<P>One <I>two</I> three</P>\r\n", "<!-- a note -->\r\n",
+                              "<TABLE BORDER=1><TR><TD>a</TD><TD>b</TD></TR></TABLE>\r\n",
+                              "<UL><LI>x</LI><LI>y</LI></UL>", "<HR>",
+                              "<IMG SRC=\"p.png\" ALT=\"a > b\">tail ",
+                              "<TEXTAREA>x <b> y</TEXTAREA>\r\n", "<P>Last</P>\r\n"}));
+        // A node per block and one per text after it; the text before the
+        // first block is one node.
+        QCOMPARE(s.nodeCount(), 1 + 2 + 2 + 2 + 2 + 2 + 1 + 1 + 2 + 2 + 2);
+    }
+
+    // Texts the parser would not build block by block are rendered whole.
+    void notPatchable_data() {
+        QTest::addColumn<QString>("html");
+        QTest::newRow("no BODY tag") << "<P>Text</P>";
+        QTest::newRow("script") << page("<P>a</P><SCRIPT>document.write('x')</SCRIPT>");
+        QTest::newRow("script in the head")
+            << "<HTML><HEAD><SCRIPT>var a;</SCRIPT></HEAD><BODY><P>a</P></BODY></HTML>";
+        QTest::newRow("frame set")
+            << "<HTML><FRAMESET COLS=\"50%,*\"><FRAME SRC=a.htm></FRAMESET></HTML>";
+        QTest::newRow("paragraph left open") << page("<P>One<P>Two");
+        QTest::newRow("misnested") << page("<B><I>x</B></I>");
+        QTest::newRow("stray end tag") << page("<P>x</P></DIV>");
+        QTest::newRow("block in a paragraph") << page("<P>x<DIV>y</DIV></P>");
+        QTest::newRow("text in a table") << page("<TABLE>oops<TR><TD>a</TD></TR></TABLE>");
+        QTest::newRow("cell outside a row") << page("<TABLE><TD>a</TD></TABLE>");
+        QTest::newRow("link in a link") << page("<A HREF=a>x<A HREF=b>y</A></A>");
+        QTest::newRow("unclosed comment") << page("<P>x</P><!-- open");
+        QTest::newRow("text after the body") << page("<P>x</P>") + "more";
+        QTest::newRow("text before the BODY tag") << "<HTML>Hello<BODY><P>x</P></BODY></HTML>";
+        QTest::newRow("unterminated tag") << page("<P CLASS=\"x>y</P>");
+    }
+    void notPatchable() {
+        QFETCH(QString, html);
+        PageSegments s;
+        s.reset(html);
+        QVERIFY(!s.patchable());
+        QVERIFY(!s.update(html + QStringLiteral(" ")).has_value());
+    }
+
+    // An edit patches the blocks it touched, and leaves the analysis as a
+    // fresh one of the new text.
+    void edits_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("patched");
+        QTest::addColumn<int>("removed"); // at most so many nodes replaced, when patched
+        const QString p = page(body);
+        auto edit = [&](const QString &from, const QString &to) {
+            QString text = p;
+            const qsizetype at = text.indexOf(from);
+            Q_ASSERT(at >= 0);
+            return text.replace(at, from.size(), to);
+        };
+        QTest::newRow("typing in a paragraph") << p << edit("two", "twoo") << true << 2;
+        QTest::newRow("typing in the lead text") << p << edit("Lead", "Leads") << true << 1;
+        QTest::newRow("typing before a block") << p << edit("\r\n<H1", "\r\nx<H1") << true << 2;
+        QTest::newRow("adding a block") << p << edit("<HR>", "<HR><P>New</P>\r\n") << true << 2;
+        QTest::newRow("removing a block") << p << edit("<HR>", "") << true << 3;
+        QTest::newRow("editing a cell") << p << edit("<TD>b</TD>", "<TD>bee</TD>") << true << 2;
+        QTest::newRow("editing the last block") << p << edit("Last", "Least") << true << 2;
+        QTest::newRow("unbalancing the page") << p << edit("</I>", "") << false << 0;
+        QTest::newRow("editing the head") << p << edit("<TITLE>T", "<TITLE>Tx") << false << 0;
+        QTest::newRow("editing the BODY tag") << p << edit("#FFFFFF", "#FFFFFE") << false << 0;
+        QTest::newRow("adding a script") << p << edit("<HR>", "<SCRIPT>x=1</SCRIPT>") << false << 0;
+        QTest::newRow("nothing changed") << p << p << true << 0;
+        QTest::newRow("from unpatchable to patchable")
+            << page("<P>x") << page("<P>x</P>") << false << 0;
+    }
+    void edits() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, patched);
+        QFETCH(int, removed);
+        PageSegments s;
+        s.reset(before);
+        const std::optional<PageSegments::Patch> patch = s.update(after);
+        QCOMPARE(patch.has_value(), patched);
+        QCOMPARE(s.text(), after);
+        PageSegments fresh;
+        fresh.reset(after);
+        QCOMPARE(s.patchable(), fresh.patchable());
+        QCOMPARE(s.ranges(), fresh.ranges());
+        QCOMPARE(s.nodeCount(), fresh.nodeCount());
+        if (!patch)
+            return;
+        QVERIFY(patch->removeNodes <= removed);
+        QCOMPARE(patch->removedNames.size(), patch->removeNodes);
+        PageSegments old;
+        old.reset(before);
+        QCOMPARE(patch->totalNodes, old.nodeCount());
+        QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, fresh.nodeCount());
+    }
+
+    // Typing a page in one character at a time, with unbalanced moments on
+    // the way, always leaves the analysis of the text typed so far.
+    void typingAPageCharacterByCharacter() {
+        const QString target = page(body);
+        PageSegments s;
+        QString typed = head;
+        s.reset(typed + foot);
+        const QString rest = body;
+        for (QChar c : rest) {
+            typed += c;
+            s.update(typed + foot);
+            PageSegments fresh;
+            fresh.reset(typed + foot);
+            QCOMPARE(s.patchable(), fresh.patchable());
+            if (fresh.patchable())
+                QCOMPARE(s.ranges(), fresh.ranges());
+        }
+        QCOMPARE(s.text(), target);
+        QVERIFY(s.patchable());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPageSegments)
+#include "test_pagesegments.moc"
