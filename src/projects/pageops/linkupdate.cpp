@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kShownLineLength = 80;
-
 bool isAttributeStart(QChar before) {
     return before.isSpace() || before == QLatin1Char('"') || before == QLatin1Char('\'');
 }
@@ -119,11 +117,20 @@ template <typename F> void forEachValue(QStringView text, F found) {
     }
 }
 
-QString shortened(const QString &line) {
-    const QString text = line.trimmed();
-    if (text.size() <= kShownLineLength)
-        return text;
-    return text.left(kShownLineLength) + QStringLiteral("...");
+// The tag that holds a reference, within its line, cut to a length that
+// fits in the question.
+QString tagAround(QStringView text, const TextLines &lines, const LinkReference &reference) {
+    const qsizetype lineStart = lines.start(reference.line);
+    const qsizetype lineEnd = lines.end(reference.line);
+    qsizetype from = text.lastIndexOf(QLatin1Char('<'), reference.offset);
+    if (from < lineStart)
+        from = lineStart;
+    qsizetype to = text.indexOf(QLatin1Char('>'), reference.offset + reference.length);
+    to = to < 0 || to >= lineEnd ? lineEnd : to + 1;
+    const QString tag = text.mid(from, to - from).trimmed().toString();
+    if (tag.size() <= LinkUpdate::kShownTagLength)
+        return tag;
+    return tag.left(LinkUpdate::kShownTagLength) + QStringLiteral("...");
 }
 
 } // namespace
@@ -218,13 +225,9 @@ void LinkUpdate::scan(const QStringList &pages, OpenDocuments *open) {
         Page page;
         page.path = path;
         page.open = isOpen;
-        page.references = int(references.size());
         const TextLines lines(text);
-        for (const LinkReference &reference : references) {
-            if (!page.lines.isEmpty() && page.lines.constLast().number == reference.line)
-                continue;
-            page.lines.append({reference.line, lines.text(text, reference.line).toString()});
-        }
+        for (const LinkReference &reference : references)
+            page.places.append({reference.line, tagAround(text, lines, reference)});
         m_pages.append(page);
     }
 }
@@ -232,7 +235,7 @@ void LinkUpdate::scan(const QStringList &pages, OpenDocuments *open) {
 int LinkUpdate::referenceCount() const {
     int count = 0;
     for (const Page &page : m_pages)
-        count += page.references;
+        count += int(page.places.size());
     return count;
 }
 
@@ -246,20 +249,17 @@ QString LinkUpdate::question() const {
     for (const Page &page : m_pages) {
         const QString name =
             QFileInfo(page.path).fileName() + (page.open ? QStringLiteral(" (open)") : QString());
-        for (const Line &line : page.lines) {
-            if (listed == kListedLines) {
+        for (const Place &place : page.places) {
+            if (listed == kListedPlaces) {
                 ++left;
                 continue;
             }
-            text += QStringLiteral("%1, line %2: %3\n")
-                        .arg(name)
-                        .arg(line.number)
-                        .arg(shortened(line.text));
+            text += QStringLiteral("%1, line %2: %3\n").arg(name).arg(place.line).arg(place.tag);
             ++listed;
         }
     }
     if (left > 0)
-        text += QStringLiteral("... and %1 more lines.\n").arg(left);
+        text += QStringLiteral("... and %1 more.\n").arg(left);
     text += QStringLiteral("\nChange them to lead to %1?").arg(newName);
     return text;
 }

@@ -51,15 +51,16 @@ QString applyReplacements(const QString &text, const QVector<TextReplacement> &r
 // characters are not pages and are passed over.
 class LinkUpdate {
 public:
-    struct Line {
-        int number = 0; // from 1
-        QString text;   // as it stands before the change
+    // A reference as the question shows it: its line and its tag as it
+    // stands before the change.
+    struct Place {
+        int line = 0; // from 1
+        QString tag;
     };
     struct Page {
         QString path;
         bool open = false;
-        int references = 0;
-        QVector<Line> lines; // each line once
+        QVector<Place> places; // in the order of the text
     };
 
     // The file moved from `from` to `to` (clean absolute paths).
@@ -77,12 +78,14 @@ public:
     // change them.
     QString question() const;
 
+    // At most this many places are listed in the question, each tag cut to
+    // at most kShownTagLength characters.
+    static constexpr int kListedPlaces = 30;
+    static constexpr int kShownTagLength = 70;
+
     // Changes the references, in each page as it is now. Returns a line for
     // each page that could not be changed, with the reason.
     QStringList apply(OpenDocuments *open) const;
-
-    // At most this many lines are listed in the question.
-    static constexpr int kListedLines = 30;
 
 private:
     bool readPage(const QString &path, OpenDocuments *open, QString &text, bool &isOpen) const;

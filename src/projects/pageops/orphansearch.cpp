@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -123,4 +124,10 @@ QString plainTextPage(const QString &path) {
     const QByteArray bytes = file.read(kPlainTextBytes);
     return QStringLiteral("<HTML><BODY><PRE>") + decodeText(bytes).text.toHtmlEscaped() +
            QStringLiteral("</PRE></BODY></HTML>");
+}
+
+QString picturePage(const QString &name) {
+    return QStringLiteral("<HTML><BODY><IMG SRC=\"") +
+           QString::fromLatin1(QUrl::toPercentEncoding(name, "/")) +
+           QStringLiteral("\"></BODY></HTML>");
 }

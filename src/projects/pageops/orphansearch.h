@@ -56,6 +56,10 @@ enum class FileShowing { Picture, Page, PlainText };
 FileShowing fileShowing(const QString &fileName, const QString &documentExtensions,
                         const QString &graphicExtensions);
 
+// A picture of the project folder shown on a page of its own: an IMG
+// element with the picture's name (for a page whose base is that folder).
+QString picturePage(const QString &name);
+
 // A file shown as plain text: a page holding its first kPlainTextBytes
 // bytes, escaped, in a PRE element. Empty when it is not a readable file.
 constexpr qint64 kPlainTextBytes = 256 * 1024;

@@ -50,11 +50,13 @@ private slots:
         QCOMPARE(int(fileShowing(name, "html,htm", "gif, jpg")), showing);
     }
 
-    void plainTextIsEscaped() {
+    void pagesThatShowFiles() {
         TestFolder site;
         QCOMPARE(plainTextPage(site.write("a.ini", "<b>&")),
                  QString("<HTML><BODY><PRE>&lt;b&gt;&amp;</PRE></BODY></HTML>"));
         QCOMPARE(plainTextPage(site.file("missing")), QString());
+        QCOMPARE(picturePage("my pic&.gif"),
+                 QString("<HTML><BODY><IMG SRC=\"my%20pic%26.gif\"></BODY></HTML>"));
     }
 };
 

@@ -141,6 +141,8 @@ void ExtraFilesFrm::showFile(const QString &name) {
     }
     switch (fileShowing(name, m_documentExtensions, m_graphicExtensions)) {
     case FileShowing::Picture:
+        m_preview->loadFromString(picturePage(name), m_search.projectDir());
+        break;
     case FileShowing::Page:
         m_preview->loadFromFile(path);
         break;
