@@ -164,6 +164,11 @@ private slots:
         QCOMPARE(f.ui.messageTexts(), QStringList{"Delete selected file?"});
         QVERIFY(!QFileInfo::exists(f.site("c.htm")));
         QCOMPARE(f.tree().pageCount(0), 4);
+        // The settings entry keeps its name and description.
+        f.select({0, 0});
+        QVERIFY(!f.a.renameFile->isEnabled());
+        QVERIFY(!f.a.changeDescription1->isEnabled());
+        QVERIFY(f.a.copyMovePage->isEnabled());
         // "&Edit Project Description..." on the project.
         f.select({0, -1});
         QVERIFY(f.a.editProject->isEnabled());
