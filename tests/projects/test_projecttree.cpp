@@ -164,7 +164,7 @@ private slots:
                                  << "Send entire site to www.example.com/pub";
         QTest::newRow("page") << true << 2 << false << false << "100|111111111000"
                               << "Send to www.example.com/pub";
-        QTest::newRow("settings entry") << true << 2 << false << true << "100|111100111000"
+        QTest::newRow("settings entry") << true << 2 << false << true << "100|111110011000"
                                         << "Send to www.example.com/pub";
         QTest::newRow("open page") << true << 2 << true << false << "100|111111110000"
                                    << "Send to website...";
