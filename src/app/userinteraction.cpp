@@ -12,3 +12,8 @@ bool runStep(UserInteraction &ui, const QString &name, const std::function<void(
     ui.message(Msg::exceptionText(name), Msg::Warning, Msg::Ok);
     return false;
 }
+
+QStringList UserInteraction::openFiles(const FileRequest &request) {
+    const QString path = openFile(request);
+    return path.isEmpty() ? QStringList() : QStringList{path};
+}

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QPrinter;
@@ -57,6 +58,10 @@ public:
     // receives the 1-based index of the filter in force when one is given.
     virtual QString openFile(const FileRequest &request, int *chosenFilter = nullptr) = 0;
     virtual QString saveFile(const FileRequest &request, int *chosenFilter = nullptr) = 0;
+    // The open dialog with several files allowed: the chosen paths in the
+    // dialog's order, or none on Cancel. Without a dialog of its own, an
+    // interaction offers one file through openFile.
+    virtual QStringList openFiles(const FileRequest &request);
 
     // Colour and font dialogs; false on Cancel, the argument holds the preset
     // and receives the choice.

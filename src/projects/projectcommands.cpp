@@ -20,7 +20,9 @@ PageMenuEnabling checkPageMenu(const ProjectMenuState &state) {
     const bool page = state.selectedLevel == 2;
     e.viewPage = page;
     e.addPage = e.importPage = project || page;
-    e.deletePage = e.copyMovePage = e.changeDescription = e.renameFile = e.removeFromProject = page;
+    e.deletePage = e.copyMovePage = e.removeFromProject = page;
+    // The settings entry keeps its name and description.
+    e.changeDescription = e.renameFile = page && !state.settingsEntry;
     if (page && !state.selectedFileOpen) {
         e.send = true;
         e.sendCaption = QStringLiteral("Send to ") + state.sendTarget;
@@ -41,6 +43,7 @@ ProjectMenuState projectMenuState(const ProjectTree &tree, EntryRef selected,
         return state;
     state.selectedLevel = selected.level();
     state.selectedFileOpen = isEntryFileOpen(tree, selected, programDir, isOpen);
+    state.settingsEntry = selected.isPage() && entryName(tree.text(selected)) == settingsFileName();
     if (selected.isProject() || !state.selectedFileOpen) {
         const QString dir = projectDir(tree, selected, programDir);
         state.sendTarget = sendTargetOf ? sendTargetOf(dir) : sendTarget(readProjectSettings(dir));

@@ -14,6 +14,7 @@ struct ProjectMenuState {
     bool treeHasEntries = false;
     int selectedLevel = 0;         // 0 nothing, 1 a project, 2 a page
     bool selectedFileOpen = false; // the selected page is open in a tab
+    bool settingsEntry = false;    // the selected page is the project's PROJECT.INI
     QString sendTarget;            // WebURL + "/" + FTPDirectory of the selection's project
 };
 

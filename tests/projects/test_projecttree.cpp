@@ -151,31 +151,36 @@ private slots:
         QTest::addColumn<bool>("entries");
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("settings");
         QTest::addColumn<QString>("flags"); // pages deleteProject editProject | page menu
         QTest::addColumn<QString>("send");
         // Page menu flags: view add import delete copy describe rename remove send
         // editProject deleteProject orphans.
-        QTest::newRow("empty tree") << false << 0 << false << "000|000000000000"
+        QTest::newRow("empty tree") << false << 0 << false << false << "000|000000000000"
                                     << "Send to website...";
-        QTest::newRow("nothing selected") << true << 0 << false << "100|000000000000"
+        QTest::newRow("nothing selected") << true << 0 << false << false << "100|000000000000"
                                           << "Send to website...";
-        QTest::newRow("project") << true << 1 << false << "111|011000001111"
+        QTest::newRow("project") << true << 1 << false << false << "111|011000001111"
                                  << "Send entire site to www.example.com/pub";
-        QTest::newRow("page") << true << 2 << false << "100|111111111000"
+        QTest::newRow("page") << true << 2 << false << false << "100|111111111000"
                               << "Send to www.example.com/pub";
-        QTest::newRow("open page") << true << 2 << true << "100|111111110000"
+        QTest::newRow("settings entry") << true << 2 << false << true << "100|111110011000"
+                                        << "Send to www.example.com/pub";
+        QTest::newRow("open page") << true << 2 << true << false << "100|111111110000"
                                    << "Send to website...";
     }
     void menus() {
         QFETCH(bool, entries);
         QFETCH(int, level);
         QFETCH(bool, open);
+        QFETCH(bool, settings);
         QFETCH(QString, flags);
         QFETCH(QString, send);
         ProjectMenuState state;
         state.treeHasEntries = entries;
         state.selectedLevel = level;
         state.selectedFileOpen = open;
+        state.settingsEntry = settings;
         state.sendTarget = "www.example.com/pub";
         const ProjectMenuEnabling p = checkProjectMenu(state);
         const PageMenuEnabling g = checkPageMenu(state);

@@ -73,6 +73,11 @@ QString ScriptedUserInteraction::openFile(const FileRequest &request, int *chose
     return file(Type::OpenFile, request, chosenFilter);
 }
 
+QStringList ScriptedUserInteraction::openFiles(const FileRequest &request) {
+    const QString paths = file(Type::OpenFile, request, nullptr);
+    return paths.isEmpty() ? QStringList() : paths.split(QLatin1Char('\n'));
+}
+
 QString ScriptedUserInteraction::saveFile(const FileRequest &request, int *chosenFilter) {
     return file(Type::SaveFile, request, chosenFilter);
 }

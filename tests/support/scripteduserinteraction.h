@@ -52,6 +52,11 @@ public:
     void answerFile(const QString &path, int filterIndex = 0) {
         m_files.enqueue({path, filterIndex});
     }
+    // The next open dialog with several files allowed (openFiles); none is
+    // Cancel. A single-file answer (answerFile) serves it as well.
+    void answerFiles(const QStringList &paths) {
+        m_files.enqueue({paths.join(QLatin1Char('\n')), 0});
+    }
     void answerColor(const QColor &color) { m_colors.enqueue(color); } // invalid = Cancel
     void answerFont(const FontChoice &font) { m_fonts.enqueue({true, font}); }
     void cancelFont() { m_fonts.enqueue({false, FontChoice()}); }
@@ -73,6 +78,7 @@ public:
     bool inputBox(const QString &caption, const QString &prompt, QString &value) override;
     QString openFile(const FileRequest &request, int *chosenFilter) override;
     QString saveFile(const FileRequest &request, int *chosenFilter) override;
+    QStringList openFiles(const FileRequest &request) override;
     bool chooseColor(QColor &color) override;
     bool chooseFont(FontChoice &font) override;
     bool choosePrinter(QPrinter &printer, bool setupOnly) override;

@@ -9,6 +9,7 @@
 #include "preview/controller/previewcontroller.h"
 #include "preview/controller/submitform.h"
 #include "projects/area/evaluationarea.h"
+#include "projects/area/pageoperationsarea.h"
 #include "projects/area/projectarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
@@ -67,8 +68,8 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                                 w.toolPages[MainWidgets::Templates], a);
     m_documents->setBeforeSave([this] { m_pageHead->setLastModifiedDate(); });
     m_documents->setNewPageWizard([this] { return m_pageHead->startInitialValues(); });
-    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
-                     m_editing.get(), &EditorArea::documentChanged);
+    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged, m_editing.get(),
+                     &EditorArea::documentChanged);
 
     m_customTags = std::make_unique<CustomTagsArea>(
         window, tagInsertionOf(*m_tags), window.workbench().store.raw(),
@@ -98,11 +99,18 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
+    m_pageOperations = std::make_unique<PageOperationsArea>(window, *m_documents, *m_documents,
+                                                            m_projects->view(), a);
+    m_pageOperations->setNewPageSteps({[this] { m_pageHead->insertBasicTags(); },
+                                       [this] { m_generators->startTemplateVedaGuy(); },
+                                       [this] { m_generators->startFrameVedaGuy(); }});
+    window.addArea(m_pageOperations.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
+    m_pageOperations.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();

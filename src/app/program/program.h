@@ -12,6 +12,7 @@ class EditorArea;
 class EditorOptionsArea;
 class EvaluationArea;
 class PageHeadArea;
+class PageOperationsArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
@@ -39,6 +40,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    PageOperationsArea &pageOperations() { return *m_pageOperations; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<PageOperationsArea> m_pageOperations;
 };

@@ -45,13 +45,16 @@ bool QtUserInteraction::inputBox(const QString &caption, const QString &prompt, 
     return true;
 }
 
-QString QtUserInteraction::fileDialog(bool save, const FileRequest &request, int *chosenFilter) {
+QStringList QtUserInteraction::fileDialog(bool save, bool several, const FileRequest &request,
+                                          int *chosenFilter) {
     if (m_beforeDialog)
         m_beforeDialog();
     QFileDialog dialog(m_parent, request.caption, request.folder);
     dialog.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save      ? QFileDialog::AnyFile
+                       : several ? QFileDialog::ExistingFiles
+                                 : QFileDialog::ExistingFile);
     // The program asks about overwriting itself, in its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = toQtFilters(request.filter);
@@ -63,18 +66,22 @@ QString QtUserInteraction::fileDialog(bool save, const FileRequest &request, int
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
+        return {};
     if (chosenFilter)
         *chosenFilter = filters.indexOf(dialog.selectedNameFilter()) + 1;
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
 }
 
 QString QtUserInteraction::openFile(const FileRequest &request, int *chosenFilter) {
-    return fileDialog(false, request, chosenFilter);
+    return fileDialog(false, false, request, chosenFilter).value(0);
 }
 
 QString QtUserInteraction::saveFile(const FileRequest &request, int *chosenFilter) {
-    return fileDialog(true, request, chosenFilter);
+    return fileDialog(true, false, request, chosenFilter).value(0);
+}
+
+QStringList QtUserInteraction::openFiles(const FileRequest &request) {
+    return fileDialog(false, true, request, nullptr);
 }
 
 bool QtUserInteraction::chooseColor(QColor &color) {

@@ -28,6 +28,7 @@ public:
     bool inputBox(const QString &caption, const QString &prompt, QString &value) override;
     QString openFile(const FileRequest &request, int *chosenFilter) override;
     QString saveFile(const FileRequest &request, int *chosenFilter) override;
+    QStringList openFiles(const FileRequest &request) override;
     bool chooseColor(QColor &color) override;
     bool chooseFont(FontChoice &font) override;
     bool choosePrinter(QPrinter &printer, bool setupOnly) override;
@@ -36,7 +37,7 @@ public:
     void showHelp() override;
 
 private:
-    QString fileDialog(bool save, const FileRequest &request, int *chosenFilter);
+    QStringList fileDialog(bool save, bool several, const FileRequest &request, int *chosenFilter);
 
     QString m_programDir;
     QString m_title;

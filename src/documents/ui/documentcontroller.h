@@ -2,9 +2,11 @@
 
 #include "app/area.h"
 #include "documents/activedocument.h"
+#include "documents/opendocuments.h"
 #include "documents/pagelist.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,7 +45,7 @@ struct DocumentWidgets {
 // parking file, the document's path with "_" appended, when its tab is left:
 // that copy survives a crash and is offered back when the document is opened
 // again.
-class DocumentController : public ActiveDocument, public Area {
+class DocumentController : public ActiveDocument, public OpenDocuments, public Area {
     Q_OBJECT
 public:
     DocumentController(Shell &shell, PreviewPane &preview, const DocumentWidgets &widgets,
@@ -63,6 +65,12 @@ public:
     void setNewPageWizard(std::function<bool()> wizard) override {
         m_newPageWizard = std::move(wizard);
     }
+
+    // --- OpenDocuments ---------------------------------------------------------------
+    QStringList openPaths() const override;
+    bool openText(const QString &path, QString &text) override;
+    bool replaceInOpenDocument(const QString &path,
+                               const QVector<TextReplacement> &replacements) override;
 
     // --- Area -----------------------------------------------------------------------
     void applySettings() override;
@@ -143,6 +151,10 @@ private:
     // Writes the current text to its parking file unless the file already
     // holds it; false when it could not be written.
     bool writeParkingFile(QString *error);
+
+    // Runs `step` with the document of tab `index` in the editor, then puts
+    // back the document that was there; false when that tab holds none.
+    bool withTabInEditor(int index, const std::function<void()> &step);
 
     // Saving.
     bool writeDocument(const QString &path);

@@ -295,7 +295,7 @@ private slots:
         QTest::addColumn<QStringList>("asked");
         QTest::newRow("project") << -1
                                  << QStringList{"Project contains documents, remove everything?"};
-        // The page's own deletion is not there yet: nothing happens.
+        // Without the page operations, the page's deletion is pending: nothing happens.
         QTest::newRow("page") << 1 << QStringList();
     }
     void deleteKey() {
