@@ -15,6 +15,7 @@ class PageHeadArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
+class ToolPagesArea;
 
 // The composition root: builds the main window and every area in order,
 // hands each area the small interfaces and widgets it needs, and adds the
@@ -39,6 +40,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    ToolPagesArea &toolPages() { return *m_toolPages; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<ToolPagesArea> m_toolPages;
 };
