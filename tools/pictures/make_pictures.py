@@ -24,9 +24,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 def load_gif_writer():
     path = os.path.join(HERE, "..", "themes", "make_themes.py")
-    spec = importlib.util.spec_from_file_location("make_themes", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("make_themes", path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module.write_gif
 
 
@@ -321,8 +321,8 @@ def ball(size, base):
             ny = (y + 0.5 - c) / r
             nz = math.sqrt(max(0.0, 1 - nx * nx - ny * ny))
             diffuse = max(0.0, nx * light[0] + ny * light[1] + nz * light[2])
-            spec = max(0.0, diffuse) ** 24
-            color = tuple(v * (0.3 + 0.75 * diffuse) + 255 * 0.85 * spec for v in base)
+            shine = max(0.0, diffuse) ** 24
+            color = tuple(v * (0.3 + 0.75 * diffuse) + 255 * 0.85 * shine for v in base)
             px[y][x] = tuple(clamp(v) for v in color) + (a,)
     return px
 

@@ -78,8 +78,8 @@ struct ToolPagesFixture : AreaRig {
         return text.insert(qMax(anchor, caret), ']').insert(qMin(anchor, caret), '[');
     }
     // "ab[cd]e": the text with the part in brackets selected.
-    void setMarked(const QString &spec) {
-        QString text = spec;
+    void setMarked(const QString &marks) {
+        QString text = marks;
         const int from = text.indexOf('[');
         text.remove(from, 1);
         const int to = text.indexOf(']');
