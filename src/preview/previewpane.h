@@ -18,6 +18,9 @@ public:
     virtual void scrollToTop() = 0;
     // Shows a file in the split preview: a picture on its own, or a page.
     virtual void showFile(const QString &path) = 0;
+    // Shows a page the program made (not the editor text) in the split
+    // preview, brought into view; links resolve against the document's folder.
+    virtual void showPage(const QString &html) = 0;
     // Renders the editor text and hands back the text a reader sees; false
     // when the preview engine could not render it.
     virtual bool renderedText(QString &text) = 0;

@@ -305,6 +305,32 @@ private slots:
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Next"));
     }
 
+    // A page the program makes (the picture gallery of the Images page): the
+    // split preview shows it in place of the frame preview, opened when the
+    // user had closed it, and its picture links name the picture.
+    void programPageWithPictureLinks() {
+        Fixture f;
+        f.open("frames.htm", "<FRAMESET COLS=\"50%,*\"><FRAME SRC=\"next.htm\"></FRAMESET>");
+        f.preview().updateWebView();
+        QVERIFY(f.preview().framePreviewShown());
+        f.w.splitScreen->setBarPercent(0, 100);
+        const QString picture = f.docDir.write("Bullets.x/ball.gif", tinyPng());
+        QVERIFY(QFile::exists(picture));
+        const QString page = "<H2>Pick</H2>\r\n<a id=pic href=\"" + picture + "\"><img src=\"" +
+                             picture + "\"></a><br>\r\n";
+        QVERIFY(loadAndWait(f.split(), [&] { f.preview().showPage(page); }));
+        QVERIFY(!f.preview().framePreviewShown());
+        QCOMPARE(f.w.splitScreen->barPercent(0), 50);
+        QVERIFY(f.rendered(f.split()).contains("Pick"));
+        QCOMPARE(runScript(f.split(), "document.getElementById('pic').firstChild.naturalWidth")
+                     .toInt(),
+                 1);
+        QSignalSpy pictures(&f.preview(), &PreviewController::pictureLinkChosen);
+        f.click("pic");
+        QTRY_COMPARE_WITH_TIMEOUT(pictures.size(), 1, 5000);
+        QCOMPARE(pictures.at(0).at(0).toString(), QStringLiteral("ball.gif"));
+    }
+
     void historyButtonsMenuAndBackToTheEditorText() {
         Fixture f;
         f.open("home.htm", linkPage);

@@ -16,7 +16,7 @@
 class FakePreviewPane : public PreviewPane {
 public:
     int updates = 0, clears = 0, scrollsToTop = 0;
-    QStringList shownFiles;
+    QStringList shownFiles, shownPages;
     bool renderWorks = true;
     QString rendered;
 
@@ -24,6 +24,7 @@ public:
     void clearPreviews() override { ++clears; }
     void scrollToTop() override { ++scrollsToTop; }
     void showFile(const QString &path) override { shownFiles << path; }
+    void showPage(const QString &html) override { shownPages << html; }
     bool renderedText(QString &text) override {
         text = rendered;
         return renderWorks;

@@ -14,6 +14,7 @@
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
+#include "tags/toolpages/ui/toolpagesarea.h"
 #include "tags/ui/tagcontroller.h"
 
 #include <QTreeWidget>
@@ -83,6 +84,14 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window, *m_documents, *m_preview,
         ProjectWidgets{w.outline, w.fileTabs, w.projectPage, w.fileList}, a);
     m_evaluation = std::make_unique<EvaluationArea>(window, *m_documents, a);
+    m_toolPages = std::make_unique<ToolPagesArea>(
+        window, *m_documents, *m_tags, *m_preview,
+        ToolPagesWidgets{w.toolPages[MainWidgets::Lists], w.toolPages[MainWidgets::Tables],
+                         w.toolPages[MainWidgets::Images], w.toolPages[MainWidgets::Links],
+                         w.toolPages[MainWidgets::Forms], w.toolPages[MainWidgets::Asp]},
+        a);
+    QObject::connect(m_preview.get(), &PreviewController::pictureLinkChosen, m_toolPages.get(),
+                     &ToolPagesArea::choosePicture);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
     m_generators = std::make_unique<GeneratorsArea>(
         window, *m_generatorHost, *m_documents, *m_preview,
@@ -105,6 +114,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                        [this] { m_generators->startTemplateVedaGuy(); },
                                        [this] { m_generators->startFrameVedaGuy(); }});
     window.addArea(m_pageOperations.get());
+    window.addArea(m_toolPages.get());
     window.updateMenuStates();
 }
 
@@ -113,6 +123,7 @@ Program::~Program() {
     m_pageOperations.reset();
     m_generators.reset();
     m_generatorHost.reset();
+    m_toolPages.reset();
     m_evaluation.reset();
     m_projects.reset();
     m_customTags.reset();

@@ -16,6 +16,7 @@ class PageOperationsArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
+class ToolPagesArea;
 
 // The composition root: builds the main window and every area in order,
 // hands each area the small interfaces and widgets it needs, and adds the
@@ -41,6 +42,7 @@ public:
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
     PageOperationsArea &pageOperations() { return *m_pageOperations; }
+    ToolPagesArea &toolPages() { return *m_toolPages; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -58,4 +60,5 @@ private:
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
     std::unique_ptr<PageOperationsArea> m_pageOperations;
+    std::unique_ptr<ToolPagesArea> m_toolPages;
 };

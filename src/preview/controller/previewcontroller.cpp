@@ -319,3 +319,15 @@ void PreviewController::showFile(const QString &path) {
     split.awaitingShow = false;
     split.viewer->loadFromFile(path);
 }
+
+void PreviewController::showPage(const QString &html) {
+    Slot &split = m_slots[0];
+    split.due = false;
+    split.awaitingShow = false;
+    setFramePreviewShown(false);
+    // A preview the user closed (its bar dragged to the end) is opened.
+    PercentSplitter *screen = m_w.splitScreen;
+    if (screen->barPercent(0) >= 95)
+        screen->setBarPercent(0, 50);
+    m_loader(*split.viewer, html, documentFolder());
+}

@@ -91,6 +91,9 @@ public:
     void launchBrowser(const QString &program, bool prefix);
     // Shows a file in the split preview: a picture on its own, or a page.
     void showFile(const QString &path) override;
+    // Shows a page the program made in the split preview, in place of the
+    // frame preview, and opens the split preview when it was closed.
+    void showPage(const QString &html) override;
 
     // Viewer history: both previews move together.
     void goBack();
