@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QNetworkProxy>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -17,12 +18,28 @@ constexpr qint64 kChunkSize = 255;
 // system to take it. Keeps the byte count close to what really left and the
 // memory use small, while the system always has data at hand.
 constexpr qint64 kQueueLimit = 256 * 1024;
+
+// Hands out connections as QSslSocket, so that a data connection the server
+// opens can be made a TLS connection like one the client opens.
+class DataServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto *socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
 } // namespace
 
 void SockClient::listenForData(const QHostAddress &address) {
     report(QStringLiteral("Listening"), Steps);
     delete m_server;
-    m_server = new QTcpServer(this);
+    m_server = new DataServer(this);
     m_server->setProxy(QNetworkProxy::NoProxy);
     m_server->setListenBacklogSize(1);
     m_server->setMaxPendingConnections(1);
@@ -54,7 +71,7 @@ bool SockClient::acceptData(const QHostAddress &from) {
         case WaitEnd::Failed:
             throw SockError(QStringLiteral("Error creating Data Connection"));
         }
-        QTcpSocket *incoming = m_server->nextPendingConnection();
+        auto *incoming = qobject_cast<QSslSocket *>(m_server->nextPendingConnection());
         if (!incoming)
             continue;
         const QHostAddress peer = incoming->peerAddress();
@@ -98,7 +115,7 @@ bool SockClient::flushPending() {
             if (m_socket->state() != QAbstractSocket::ConnectedState)
                 return false;
             m_socket->flush();
-            return m_socket->bytesToWrite() == 0;
+            return pendingBytes() == 0;
         },
         [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
     switch (end) {
@@ -121,13 +138,13 @@ bool SockClient::sendChunks(QIODevice *stream) {
             return false;
         if (m_socket->state() != QAbstractSocket::ConnectedState)
             throw SockError(QStringLiteral("Write Failed"));
-        if (m_socket->bytesToWrite() >= kQueueLimit) {
+        if (pendingBytes() >= kQueueLimit) {
             m_socket->flush();
-            if (m_socket->bytesToWrite() >= kQueueLimit) {
+            if (pendingBytes() >= kQueueLimit) {
                 const WaitEnd end = waitFor(
                     [this]() {
                         m_socket->flush();
-                        return m_socket->bytesToWrite() < kQueueLimit / 2;
+                        return pendingBytes() < kQueueLimit / 2;
                     },
                     [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
                 if (end == WaitEnd::Canceled)
@@ -162,10 +179,18 @@ void SockClient::closeSocket() {
     if (m_server)
         m_server->close();
     if (m_socket->state() != QAbstractSocket::UnconnectedState) {
-        if (m_socket->bytesToWrite() > 0)
+        if (pendingBytes() > 0) {
             m_socket->abort();
-        else
+        } else {
             m_socket->disconnectFromHost();
+            // A TLS connection ends with a closing message of its own, so
+            // that the peer can tell the end of the data from a cut; it is
+            // given the time-out to leave.
+            if (m_socket->isEncrypted() && !m_beenCanceled &&
+                m_socket->state() == QAbstractSocket::ClosingState)
+                waitFor([this]() { return m_socket->state() == QAbstractSocket::UnconnectedState; },
+                        []() { return false; });
+        }
         if (m_socket->state() != QAbstractSocket::UnconnectedState)
             m_socket->abort();
     }
