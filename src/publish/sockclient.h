@@ -190,6 +190,7 @@ private:
     void waitWritable(); // every queued byte handed to the system
     bool waitReadable(); // false when the connection ended with nothing to read
     bool sendChunks(QIODevice *stream);
+    void closeTls();
     bool flushPending();
 
     QString m_host;

@@ -7,9 +7,14 @@
 
 #include <QFile>
 #include <QNetworkProxy>
+#include <QSocketNotifier>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 // A file goes out in chunks of this size; each chunk is one progress event.
@@ -179,22 +184,53 @@ void SockClient::closeSocket() {
     if (m_server)
         m_server->close();
     if (m_socket->state() != QAbstractSocket::UnconnectedState) {
-        if (pendingBytes() > 0) {
+        if (pendingBytes() > 0)
             m_socket->abort();
-        } else {
+        else if (m_socket->isEncrypted() && !m_beenCanceled)
+            closeTls();
+        else
             m_socket->disconnectFromHost();
-            // A TLS connection ends with a closing message of its own, so
-            // that the peer can tell the end of the data from a cut; it is
-            // given the time-out to leave.
-            if (m_socket->isEncrypted() && !m_beenCanceled &&
-                m_socket->state() == QAbstractSocket::ClosingState)
-                waitFor([this]() { return m_socket->state() == QAbstractSocket::UnconnectedState; },
-                        []() { return false; });
-        }
         if (m_socket->state() != QAbstractSocket::UnconnectedState)
             m_socket->abort();
     }
     m_connected = false;
+}
+
+// A TLS connection ends with a closing message, so that the peer can tell
+// the end of the data from a cut. Closing the socket outright would also
+// throw away what the peer sent and nobody read yet (TLS 1.3 sends session
+// tickets at any time): the system would then reset the connection, and the
+// peer lose data it had not read yet. So the connection is held open
+// through a second descriptor while the closing message goes out; then only
+// the sending side is shut, and whatever the peer still sends is read and
+// dropped until it closes too, within the time-out.
+void SockClient::closeTls() {
+    const int kept = ::fcntl(int(m_socket->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+    if (kept < 0) {
+        m_socket->disconnectFromHost();
+        return;
+    }
+    Deadline deadline(this);
+    m_socket->disconnectFromHost();
+    waitFor([this]() { return m_socket->state() == QAbstractSocket::UnconnectedState; },
+            []() { return false; });
+    if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+        ::shutdown(kept, SHUT_WR);
+        ::fcntl(kept, F_SETFL, ::fcntl(kept, F_GETFL) | O_NONBLOCK);
+        QSocketNotifier notifier(qintptr(kept), QSocketNotifier::Read);
+        connect(&notifier, &QSocketNotifier::activated, this, &SockClient::wake);
+        const auto peerClosed = [kept]() {
+            char scrap[4096];
+            for (;;) {
+                const ssize_t n = ::read(kept, scrap, sizeof scrap);
+                if (n > 0)
+                    continue;
+                return n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+            }
+        };
+        waitFor(peerClosed, []() { return false; });
+    }
+    ::close(kept);
 }
 
 QHostAddress SockClient::localAddress() const {
