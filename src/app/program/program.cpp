@@ -10,6 +10,7 @@
 #include "preview/controller/submitform.h"
 #include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
+#include "publish/area/sendarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
@@ -67,8 +68,8 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                                 w.toolPages[MainWidgets::Templates], a);
     m_documents->setBeforeSave([this] { m_pageHead->setLastModifiedDate(); });
     m_documents->setNewPageWizard([this] { return m_pageHead->startInitialValues(); });
-    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
-                     m_editing.get(), &EditorArea::documentChanged);
+    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged, m_editing.get(),
+                     &EditorArea::documentChanged);
 
     m_customTags = std::make_unique<CustomTagsArea>(
         window, tagInsertionOf(*m_tags), window.workbench().store.raw(),
@@ -82,6 +83,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window, *m_documents, *m_preview,
         ProjectWidgets{w.outline, w.fileTabs, w.projectPage, w.fileList}, a);
     m_evaluation = std::make_unique<EvaluationArea>(window, *m_documents, a);
+    m_send = std::make_unique<SendArea>(window, *m_documents, *m_projects, a);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
     m_generators = std::make_unique<GeneratorsArea>(
         window, *m_generatorHost, *m_documents, *m_preview,
@@ -98,6 +100,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
+    window.addArea(m_send.get());
     window.updateMenuStates();
 }
 
@@ -105,6 +108,7 @@ Program::~Program() {
     m_window->detachAreas();
     m_generators.reset();
     m_generatorHost.reset();
+    m_send.reset();
     m_evaluation.reset();
     m_projects.reset();
     m_customTags.reset();

@@ -14,6 +14,7 @@ class EvaluationArea;
 class PageHeadArea;
 class PreviewController;
 class ProjectArea;
+class SendArea;
 class TagController;
 
 // The composition root: builds the main window and every area in order,
@@ -37,6 +38,7 @@ public:
     PageHeadArea &pageHead() { return *m_pageHead; }
     ProjectArea &projects() { return *m_projects; }
     EvaluationArea &evaluation() { return *m_evaluation; }
+    SendArea &send() { return *m_send; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
 
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<PageHeadArea> m_pageHead;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<EvaluationArea> m_evaluation;
+    std::unique_ptr<SendArea> m_send;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
 };
