@@ -31,6 +31,8 @@ QPlainTextEdit *note(const QStringList &lines) {
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setFrameShape(QFrame::NoFrame);
     memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     memo->setFixedWidth(memo->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 30);
