@@ -9,7 +9,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
   libqscintilla2-qt6-dev qt6-webengine-dev qt6-pdf-dev libgl1-mesa-dev
-  xvfb xauth python3 python3-pyftpdlib curl hunspell hunspell-en-us
+  xvfb xauth python3 python3-pyftpdlib python3-openssl curl hunspell hunspell-en-us
   wamerican wbritish wdutch wfrench wngerman witalian wspanish
 )
 

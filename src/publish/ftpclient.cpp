@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QTcpSocket>
 #include <algorithm>
 #include <memory>
@@ -190,6 +193,7 @@ void FtpClient::connectToServer() {
     m_unasked.clear();
     m_unaskedOpen = false;
     m_sessionEnd.clear();
+    m_epsvRefused = false;
     try {
         {
             // The greeting; "120 ready in a while" is followed by the real one.
@@ -200,7 +204,16 @@ void FtpClient::connectToServer() {
         }
         if (replyNumber() >= 400)
             throw FtpError(replyText());
+        if (m_secure)
+            secureControl();
         login();
+        if (m_secure) {
+            // Data connections are protected too.
+            report(QStringLiteral("PBSZ 0"), Protocol);
+            command(QStringLiteral("PBSZ 0"), 300);
+            report(QStringLiteral("PROT P"), Protocol);
+            command(QStringLiteral("PROT P"), 300);
+        }
     } catch (const PublishError &) {
         closeAfterFailure();
         throw;
@@ -221,6 +234,20 @@ void FtpClient::login() {
         return;
     report(QStringLiteral("PASS"), Protocol);
     command(QStringLiteral("PASS ") + m_password, 301);
+}
+
+// The control connection becomes a TLS connection before the user name and
+// password go out; a server that will not is left, never talked to in plain.
+void FtpClient::secureControl() {
+    report(QStringLiteral("AUTH TLS"), Protocol);
+    command(QStringLiteral("AUTH TLS"), 300);
+    if (replyNumber() != 234)
+        throw FtpError(replyText());
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    // Keeps the session, so that data connections can resume it (many
+    // servers require that).
+    configuration.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    startTls(configuration, host());
 }
 
 void FtpClient::closeAfterFailure() {
@@ -309,24 +336,19 @@ void FtpClient::uploadFile(const QString &localPath, const QString &remoteName) 
             client->m_data = nullptr;
         }
     } scope{this};
-
-    // Listen only where the server is told to connect.
-    data->listenForData(localAddress());
     setBytesTotal(file.size());
 
-    const QString port = QStringLiteral("PORT ") + localAddressText() + data->localPortText();
-    report(port, Protocol);
-    command(port, 301);
-
-    connect(data.get(), &SockClient::packetSent, this, &SockClient::packetSent);
     const QString name = remoteName.isEmpty() ? QFileInfo(localPath).fileName() : remoteName;
-    const QString store = QStringLiteral("STOR ") + name;
-    report(store, Protocol);
-    command(store, 301);
-
-    // The file goes only to the server: the data connection must come from
-    // the address the control connection goes to.
-    const bool accepted = data->acceptData(socket()->peerAddress());
+    bool accepted = false;
+    try {
+        accepted = openData(*data, QStringLiteral("STOR ") + name);
+    } catch (const SockError &) {
+        // Cancel pressed while the data connection was being made.
+        if (data->beenCanceled() || beenCanceled())
+            return;
+        throw;
+    }
+    connect(data.get(), &SockClient::packetSent, this, &SockClient::packetSent);
     emit transactionStart();
     try {
         if (accepted && !data->beenCanceled() && !beenCanceled())
@@ -347,12 +369,137 @@ void FtpClient::uploadFile(const QString &localPath, const QString &remoteName) 
         throw FtpError(replyText());
 }
 
+bool FtpClient::openData(SockClient &data, const QString &store) {
+    const QHostAddress server = socket()->peerAddress();
+    if (m_passive) {
+        const quint16 port = passivePort();
+        data.setHost(server.toString());
+        data.setPort(port);
+        try {
+            data.connectToServer();
+        } catch (const SockError &e) {
+            throw SockError(QStringLiteral("Data ") + e.message());
+        }
+    } else {
+        // Listen only where the server is told to connect.
+        data.listenForData(localAddress());
+        const QString port = QStringLiteral("PORT ") + localAddressText() + data.localPortText();
+        report(port, Protocol);
+        command(port, 301);
+    }
+
+    report(store, Protocol);
+    command(store, 301);
+
+    // The file goes only to the server: in active mode the data connection
+    // must come from the address the control connection goes to.
+    if (!m_passive && !data.acceptData(server))
+        return false;
+    if (m_secure) {
+        // The certificate the user accepted for the control connection
+        // stands for the data connections too.
+        data.setCertificateCheck(
+            [this](const QList<QSslError> &errors, const QSslCertificate &certificate) {
+                if (!certificate.isNull() && certificate == peerCertificate())
+                    return true;
+                return certificateCheck() && certificateCheck()(errors, certificate);
+            });
+        data.startTls(sslConfiguration(), host());
+    }
+    return true;
+}
+
+quint16 FtpClient::passivePort() {
+    if (!m_epsvRefused) {
+        report(QStringLiteral("EPSV"), Protocol);
+        command(QStringLiteral("EPSV"), 600);
+        const int number = replyNumber();
+        if (number == 229) {
+            const quint16 port = epsvPort(lastReply());
+            if (port == 0)
+                throw FtpError(QStringLiteral("Invalid Reply: ") + replyText());
+            return port;
+        }
+        if (number < 400)
+            throw FtpError(replyText());
+        // An older server: PASV from now on.
+        m_epsvRefused = true;
+    }
+    report(QStringLiteral("PASV"), Protocol);
+    command(QStringLiteral("PASV"), 400);
+    QHostAddress address;
+    quint16 port = 0;
+    if (replyNumber() != 227 || !pasvAddress(lastReply(), &address, &port))
+        throw FtpError(QStringLiteral("Invalid Reply: ") + replyText());
+    // A server behind a router names an address of its own network; another
+    // would send the file to a third machine. The server's own address is
+    // the one to use.
+    const QHostAddress server = socket()->peerAddress();
+    if (!address.isEqual(server, QHostAddress::TolerantConversion))
+        report(QStringLiteral("Passive address %1 not used; connecting to %2")
+                   .arg(address.toString(), server.toString()),
+               Protocol);
+    return port;
+}
+
+quint16 FtpClient::epsvPort(const QByteArray &reply) {
+    const qsizetype open = reply.indexOf('(');
+    if (open < 0 || open + 5 > reply.size())
+        return 0;
+    const char d = reply.at(open + 1);
+    if (d < 33 || d > 126 || isDigit(d) || reply.at(open + 2) != d || reply.at(open + 3) != d)
+        return 0;
+    const qsizetype close = reply.indexOf(d, open + 4);
+    if (close < 0 || close + 1 >= reply.size() || reply.at(close + 1) != ')')
+        return 0;
+    const QByteArray digits = reply.mid(open + 4, close - open - 4);
+    if (digits.isEmpty() || digits.size() > 5 ||
+        !std::all_of(digits.begin(), digits.end(), isDigit))
+        return 0;
+    const int port = digits.toInt();
+    return port > 0 && port <= 65535 ? quint16(port) : 0;
+}
+
+bool FtpClient::pasvAddress(const QByteArray &reply, QHostAddress *address, quint16 *port) {
+    static const QRegularExpression numbers(
+        QStringLiteral("(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3})"));
+    const QRegularExpressionMatch match = numbers.match(QString::fromLatin1(reply.mid(3)));
+    if (!match.hasMatch())
+        return false;
+    int n[6];
+    for (int i = 0; i < 6; ++i) {
+        n[i] = match.captured(i + 1).toInt();
+        if (n[i] > 255)
+            return false;
+    }
+    const int p = n[4] * 256 + n[5];
+    if (p == 0)
+        return false;
+    *address = QHostAddress(quint32(n[0]) << 24 | quint32(n[1]) << 16 | quint32(n[2]) << 8 |
+                            quint32(n[3]));
+    *port = quint16(p);
+    return true;
+}
+
 void FtpClient::abortTransfer() {
     if (m_data) {
         m_data->cancel();
         m_data->closeSocket();
     }
     cancel();
+}
+
+void FtpClient::abandon() {
+    disarm();
+    if (m_data) {
+        m_data->cancel();
+        m_data->closeSocket();
+    }
+    cancel(); // also keeps a closing TLS connection from being waited for
+    if (isConnected()) {
+        SockClient::disconnectFromServer();
+        report(QStringLiteral("Disconnected"), Protocol);
+    }
 }
 
 void FtpClient::arm() {

@@ -3,10 +3,26 @@
 #include "publish/sockclient.h"
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QString>
 
 // An FTP client for publishing: log in, change folder, choose the transfer
-// type, upload files over active-mode data connections, cancel and quit.
+// type, upload files, cancel and quit.
+//
+// Data connections are active (PORT: the server connects to the client) or,
+// with setPassive(), passive: the client asks with EPSV, or with PASV when
+// the server refuses EPSV, and connects out. Either way a data connection
+// joins only this client and the server the control connection goes to: in
+// active mode a connection from elsewhere is refused, in passive mode the
+// address a PASV reply names is not used, only its port.
+//
+// With setSecure() the session is explicit FTPS: AUTH TLS right after the
+// greeting, before the user name and password are sent, then PBSZ 0 and
+// PROT P, and every data connection is encrypted too. A server that refuses
+// any of these ends the login with its reply; the client never falls back to
+// plain text. Certificate problems go to the certificate check, which
+// decides; a data connection that shows the certificate already accepted for
+// the control connection is not asked about again.
 // Commands and replies go out through status() (level 1) as a protocol trace;
 // the password never appears in it, nor in any error text, wherever and
 // whenever a server echoes it. A refused command raises FtpError with the
@@ -35,6 +51,10 @@ public:
     QString password() const { return m_password; }
     void setPassword(const QString &password);
     QString listFileName() const { return m_listFileName; }
+    bool passive() const { return m_passive; }
+    void setPassive(bool passive) { m_passive = passive; }
+    bool secure() const { return m_secure; }
+    void setSecure(bool secure) { m_secure = secure; }
     void setListFileName(const QString &name) { m_listFileName = name; }
 
     // Bytes sent so far over the data connection of the current (or last) upload.
@@ -56,6 +76,10 @@ public:
     void uploadFile(const QString &localPath, const QString &remoteName = QString());
     // Cancels the transfer in progress, or the wait in progress.
     void abortTransfer();
+    // Closes the control connection at once, without QUIT: after a failure
+    // that leaves the server's state unknown (a time-out, a lost or garbled
+    // reply), where waiting for a goodbye would only wait again.
+    void abandon();
 
     // Whether a reply goes on after `current`, in the reply that began with
     // `first` (both whole lines as received).
@@ -63,6 +87,11 @@ public:
     // Whether a line opens a valid reply: three digits from 100 to 599, then
     // a blank, a dash or the line end.
     static bool isValidReply(const QByteArray &line);
+    // The port of an EPSV reply ("229 ... (|||6446|)"); 0 when it names none.
+    static quint16 epsvPort(const QByteArray &reply);
+    // The address and port of a PASV reply ("227 ... (h1,h2,h3,h4,p1,p2)");
+    // false when it names none.
+    static bool pasvAddress(const QByteArray &reply, QHostAddress *address, quint16 *port);
 
 signals:
     // Just before and just after the data of an upload is sent.
@@ -76,6 +105,12 @@ private:
     void readReply();
     QString command(const QString &text, int errorFrom);
     void login();
+    void secureControl();
+    // Asks the server for a passive data port (EPSV, then PASV).
+    quint16 passivePort();
+    // Opens the data connection of an upload up to the point where the file
+    // can go; false when canceled.
+    bool openData(SockClient &data, const QString &store);
     void closeAfterFailure();
     void arm();
     void disarm() { m_armed = false; }
@@ -90,6 +125,9 @@ private:
     QString m_userId;
     QString m_password;
     QString m_listFileName;
+    bool m_passive = false;
+    bool m_secure = false;
+    bool m_epsvRefused = false; // for the session: PASV straight away
     bool m_armed = false;
     QByteArray m_unasked; // an unasked line whose end has not come yet
     bool m_unaskedOpen = false;

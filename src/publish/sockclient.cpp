@@ -6,6 +6,9 @@
 #include <QHostInfo>
 #include <QNetworkProxy>
 #include <QRegularExpression>
+#include <QSslCipher>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QStringDecoder>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -76,10 +79,15 @@ void SockClient::createSocket() {
     report(QStringLiteral("Initializing Winsock"), Tracing);
     m_wsaInfo = {QStringLiteral("Qt Network %1").arg(QString::fromLatin1(qVersion())),
                  QStringLiteral("TCP over IPv4")};
-    adoptSocket(new QTcpSocket(this));
+    // Plain TCP until startTls() is asked for.
+    adoptSocket(new QSslSocket(this));
 }
 
-void SockClient::adoptSocket(QTcpSocket *socket) {
+QTcpSocket *SockClient::socket() const {
+    return m_socket;
+}
+
+void SockClient::adoptSocket(QSslSocket *socket) {
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
@@ -93,6 +101,26 @@ void SockClient::adoptSocket(QTcpSocket *socket) {
     connect(socket, &QTcpSocket::disconnected, this, &SockClient::wake);
     connect(socket, &QTcpSocket::readyRead, this, &SockClient::wake);
     connect(socket, &QTcpSocket::bytesWritten, this, &SockClient::wake);
+    connect(socket, &QSslSocket::encrypted, this, &SockClient::wake);
+    connect(socket, &QSslSocket::encryptedBytesWritten, this, &SockClient::wake);
+    connect(socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError> &errors) {
+        for (const QSslError &error : errors)
+            report(QStringLiteral("Certificate: ") + error.errorString(), Protocol);
+        // The question may take the user a while: that time is not the
+        // server's.
+        const int left = m_waitTimer && m_waitTimer->isActive() ? m_waitTimer->remainingTime() : -1;
+        if (left >= 0)
+            m_waitTimer->stop();
+        const bool accepted =
+            m_certificateCheck && m_certificateCheck(errors, m_socket->peerCertificate());
+        if (left >= 0 && m_waitTimer)
+            m_waitTimer->start(left);
+        if (accepted)
+            m_socket->ignoreSslErrors(errors);
+        else
+            m_certificateRefused = true;
+        wake();
+    });
     connect(socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         report(QStringLiteral("Checking Error In Error Manager"), ErrorManager);
         report(QStringLiteral("Setting LastError Number"), Tracing);
@@ -123,6 +151,8 @@ SockClient::WaitEnd SockClient::waitFor(const std::function<bool()> &ready,
 
     QTimer timer;
     timer.setSingleShot(true);
+    QTimer *outerTimer = m_waitTimer;
+    m_waitTimer = &timer;
     const bool limited = m_timeOut > 0;
     const bool shared = limited && !m_deadline.isForever();
     if (limited) {
@@ -170,6 +200,7 @@ SockClient::WaitEnd SockClient::waitFor(const std::function<bool()> &ready,
         report(QStringLiteral("Timer Off"), Tracing);
     }
     m_loop = outer;
+    m_waitTimer = outerTimer;
     return end;
 }
 
@@ -258,14 +289,18 @@ void SockClient::disconnectFromServer() {
     closeSocket();
 }
 
+qint64 SockClient::pendingBytes() const {
+    return m_socket->bytesToWrite() + m_socket->encryptedBytesToWrite();
+}
+
 void SockClient::waitWritable() {
     const WaitEnd end = waitFor(
         [this]() {
             if (m_socket->state() != QAbstractSocket::ConnectedState)
                 return false;
-            if (m_socket->bytesToWrite() > 0)
+            if (pendingBytes() > 0)
                 m_socket->flush();
-            return m_socket->bytesToWrite() == 0;
+            return pendingBytes() == 0;
         },
         [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
     switch (end) {
@@ -357,6 +392,56 @@ QString SockClient::transaction(const QString &command) {
         m_replyNumber = replyNumberOf(line);
     }
     return m_transactionReply;
+}
+
+void SockClient::startTls(const QSslConfiguration &configuration, const QString &peerName) {
+    report(QStringLiteral("Starting TLS"), Steps);
+    m_certificateRefused = false;
+    m_socket->setSslConfiguration(configuration);
+    m_socket->setPeerVerifyName(peerName);
+    m_socket->startClientEncryption();
+    const WaitEnd end = waitFor([this]() { return m_socket->isEncrypted(); },
+                                [this]() {
+                                    return m_certificateRefused ||
+                                           m_socket->state() != QAbstractSocket::ConnectedState;
+                                });
+    switch (end) {
+    case WaitEnd::Ready:
+        report(
+            QStringLiteral("TLS: %1, %2")
+                .arg(m_socket->sessionCipher().protocolString(), m_socket->sessionCipher().name()),
+            Protocol);
+        return;
+    case WaitEnd::TimedOut:
+        m_socket->abort();
+        m_connected = false;
+        throw SockError(QStringLiteral("TLS Handshake Timed Out"));
+    case WaitEnd::Canceled:
+        m_socket->abort();
+        m_connected = false;
+        throw SockError(QStringLiteral("TLS Handshake Canceled"));
+    case WaitEnd::Failed:
+        break;
+    }
+    const QString reason = m_socket->errorString();
+    m_socket->abort();
+    m_connected = false;
+    if (m_certificateRefused)
+        throw SockError(QStringLiteral("Certificate Refused"));
+    report(QStringLiteral("TLS: ") + reason, Protocol);
+    throw SockError(QStringLiteral("TLS Handshake Failed"));
+}
+
+bool SockClient::isEncrypted() const {
+    return m_socket->isEncrypted();
+}
+
+QSslConfiguration SockClient::sslConfiguration() const {
+    return m_socket->sslConfiguration();
+}
+
+QSslCertificate SockClient::peerCertificate() const {
+    return m_socket->peerCertificate();
 }
 
 QString SockClient::decode(const QByteArray &bytes) {

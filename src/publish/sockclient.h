@@ -10,8 +10,13 @@
 
 class QEventLoop;
 class QIODevice;
+class QSslCertificate;
+class QSslConfiguration;
+class QSslError;
+class QSslSocket;
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 
 // A TCP client whose operations look blocking to the caller. Every wait runs a
 // local event loop, so the user interface stays live while the client waits;
@@ -113,6 +118,25 @@ public:
     // The longest run of decimal digits at the start (at most 10), or 0.
     static int replyNumberOf(const QByteArray &line);
 
+    // What is asked when the peer's certificate has problems (an unknown
+    // issuer, another name, expired): true goes on despite them. Asked on
+    // the GUI thread while the handshake waits; the time the answer takes
+    // does not count against the time-out. Without one, such a peer is
+    // refused.
+    using CertificateCheck =
+        std::function<bool(const QList<QSslError> &errors, const QSslCertificate &certificate)>;
+    void setCertificateCheck(CertificateCheck check) { m_certificateCheck = std::move(check); }
+    const CertificateCheck &certificateCheck() const { return m_certificateCheck; }
+    // Makes the connection a TLS connection, this side being the TLS client,
+    // and waits for the handshake. Raises "TLS Handshake Timed Out",
+    // "TLS Handshake Canceled", "Certificate Refused" (the check said no) and
+    // "TLS Handshake Failed".
+    void startTls(const QSslConfiguration &configuration, const QString &peerName);
+    bool isEncrypted() const;
+    // The TLS settings in force, with the session to resume on a data connection.
+    QSslConfiguration sslConfiguration() const;
+    QSslCertificate peerCertificate() const;
+
 signals:
     void status(const QString &text);
     // After each chunk of a file is sent.
@@ -144,7 +168,7 @@ protected:
     // every round.
     WaitEnd waitFor(const std::function<bool()> &ready, const std::function<bool()> &failed);
     void raiseSocketError(int number);
-    QTcpSocket *socket() const { return m_socket; }
+    QTcpSocket *socket() const;
     const QByteArray &lastReply() const { return m_lastReply; }
     void clearCanceled() { m_beenCanceled = false; }
     // While set, reports and replies show this text as "****".
@@ -158,12 +182,15 @@ protected:
 
 private:
     void createSocket();
-    void adoptSocket(QTcpSocket *socket);
+    void adoptSocket(QSslSocket *socket);
     QHostAddress resolve();
     void wake();
+    // Bytes not yet handed to the system, plain and encrypted.
+    qint64 pendingBytes() const;
     void waitWritable(); // every queued byte handed to the system
     bool waitReadable(); // false when the connection ended with nothing to read
     bool sendChunks(QIODevice *stream);
+    void closeTls();
     bool flushPending();
 
     QString m_host;
@@ -186,9 +213,12 @@ private:
     int m_lastErrorNo = 0;
     QStringList m_wsaInfo;
     QString m_masked;
+    CertificateCheck m_certificateCheck;
+    bool m_certificateRefused = false;
 
-    QTcpSocket *m_socket = nullptr;
+    QSslSocket *m_socket = nullptr;
     QTcpServer *m_server = nullptr;
-    QEventLoop *m_loop = nullptr; // the innermost wait in progress
+    QEventLoop *m_loop = nullptr;  // the innermost wait in progress
+    QTimer *m_waitTimer = nullptr; // its time-out
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
 };

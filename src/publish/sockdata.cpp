@@ -7,8 +7,14 @@
 
 #include <QFile>
 #include <QNetworkProxy>
+#include <QSocketNotifier>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 // A file goes out in chunks of this size; each chunk is one progress event.
@@ -17,12 +23,28 @@ constexpr qint64 kChunkSize = 255;
 // system to take it. Keeps the byte count close to what really left and the
 // memory use small, while the system always has data at hand.
 constexpr qint64 kQueueLimit = 256 * 1024;
+
+// Hands out connections as QSslSocket, so that a data connection the server
+// opens can be made a TLS connection like one the client opens.
+class DataServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto *socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
 } // namespace
 
 void SockClient::listenForData(const QHostAddress &address) {
     report(QStringLiteral("Listening"), Steps);
     delete m_server;
-    m_server = new QTcpServer(this);
+    m_server = new DataServer(this);
     m_server->setProxy(QNetworkProxy::NoProxy);
     m_server->setListenBacklogSize(1);
     m_server->setMaxPendingConnections(1);
@@ -54,7 +76,7 @@ bool SockClient::acceptData(const QHostAddress &from) {
         case WaitEnd::Failed:
             throw SockError(QStringLiteral("Error creating Data Connection"));
         }
-        QTcpSocket *incoming = m_server->nextPendingConnection();
+        auto *incoming = qobject_cast<QSslSocket *>(m_server->nextPendingConnection());
         if (!incoming)
             continue;
         const QHostAddress peer = incoming->peerAddress();
@@ -98,7 +120,7 @@ bool SockClient::flushPending() {
             if (m_socket->state() != QAbstractSocket::ConnectedState)
                 return false;
             m_socket->flush();
-            return m_socket->bytesToWrite() == 0;
+            return pendingBytes() == 0;
         },
         [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
     switch (end) {
@@ -121,13 +143,13 @@ bool SockClient::sendChunks(QIODevice *stream) {
             return false;
         if (m_socket->state() != QAbstractSocket::ConnectedState)
             throw SockError(QStringLiteral("Write Failed"));
-        if (m_socket->bytesToWrite() >= kQueueLimit) {
+        if (pendingBytes() >= kQueueLimit) {
             m_socket->flush();
-            if (m_socket->bytesToWrite() >= kQueueLimit) {
+            if (pendingBytes() >= kQueueLimit) {
                 const WaitEnd end = waitFor(
                     [this]() {
                         m_socket->flush();
-                        return m_socket->bytesToWrite() < kQueueLimit / 2;
+                        return pendingBytes() < kQueueLimit / 2;
                     },
                     [this]() { return m_socket->state() != QAbstractSocket::ConnectedState; });
                 if (end == WaitEnd::Canceled)
@@ -162,14 +184,53 @@ void SockClient::closeSocket() {
     if (m_server)
         m_server->close();
     if (m_socket->state() != QAbstractSocket::UnconnectedState) {
-        if (m_socket->bytesToWrite() > 0)
+        if (pendingBytes() > 0)
             m_socket->abort();
+        else if (m_socket->isEncrypted() && !m_beenCanceled)
+            closeTls();
         else
             m_socket->disconnectFromHost();
         if (m_socket->state() != QAbstractSocket::UnconnectedState)
             m_socket->abort();
     }
     m_connected = false;
+}
+
+// A TLS connection ends with a closing message, so that the peer can tell
+// the end of the data from a cut. Closing the socket outright would also
+// throw away what the peer sent and nobody read yet (TLS 1.3 sends session
+// tickets at any time): the system would then reset the connection, and the
+// peer lose data it had not read yet. So the connection is held open
+// through a second descriptor while the closing message goes out; then only
+// the sending side is shut, and whatever the peer still sends is read and
+// dropped until it closes too, within the time-out.
+void SockClient::closeTls() {
+    const int kept = ::fcntl(int(m_socket->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+    if (kept < 0) {
+        m_socket->disconnectFromHost();
+        return;
+    }
+    Deadline deadline(this);
+    m_socket->disconnectFromHost();
+    waitFor([this]() { return m_socket->state() == QAbstractSocket::UnconnectedState; },
+            []() { return false; });
+    if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+        ::shutdown(kept, SHUT_WR);
+        ::fcntl(kept, F_SETFL, ::fcntl(kept, F_GETFL) | O_NONBLOCK);
+        QSocketNotifier notifier(qintptr(kept), QSocketNotifier::Read);
+        connect(&notifier, &QSocketNotifier::activated, this, &SockClient::wake);
+        const auto peerClosed = [kept]() {
+            char scrap[4096];
+            for (;;) {
+                const ssize_t n = ::read(kept, scrap, sizeof scrap);
+                if (n > 0)
+                    continue;
+                return n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+            }
+        };
+        waitFor(peerClosed, []() { return false; });
+    }
+    ::close(kept);
 }
 
 QHostAddress SockClient::localAddress() const {

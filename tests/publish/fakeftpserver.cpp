@@ -60,10 +60,19 @@ void FakeFtpServer::onCommand() {
             sendEndless();
             continue;
         }
-        const QByteArray reply = m_replies.value(verb, "500 Unknown command.\r\n");
+        QByteArray reply = m_replies.value(verb, "500 Unknown command.\r\n");
+        if (verb == "PASV" || verb == "EPSV")
+            reply = passiveReply(reply);
         if (!reply.isEmpty())
             send(reply);
-        if (verb == "STOR" && reply.startsWith('1') && m_dataMode == Data::Intruder)
+        if (verb == "STOR" && reply.startsWith('1') && m_passive.isListening()) {
+            m_passive.close();
+            if (m_dataMode == Data::NeverConnect) {
+                // A server that takes the connection but never reads.
+            } else if (m_passiveData) {
+                attachData(m_passiveData);
+            }
+        } else if (verb == "STOR" && reply.startsWith('1') && m_dataMode == Data::Intruder)
             openIntruder();
         else if (verb == "STOR" && reply.startsWith('1') && m_dataMode != Data::NeverConnect)
             openData();
@@ -74,8 +83,30 @@ void FakeFtpServer::onCommand() {
     }
 }
 
+QByteArray FakeFtpServer::passiveReply(const QByteArray &raw) {
+    if (!raw.contains("{port}") && !raw.contains("{p1,p2}"))
+        return raw;
+    m_passive.close();
+    m_passiveData.clear();
+    m_passive.listen(QHostAddress::LocalHost, 0);
+    m_passive.disconnect(this);
+    connect(&m_passive, &QTcpServer::newConnection, this,
+            [this]() { m_passiveData = m_passive.nextPendingConnection(); });
+    const quint16 port = m_passive.serverPort();
+    QByteArray reply = raw;
+    reply.replace("{port}", QByteArray::number(port));
+    reply.replace("{p1,p2}", QByteArray::number(port >> 8) + ',' + QByteArray::number(port & 0xFF));
+    return reply;
+}
+
 void FakeFtpServer::openData() {
-    m_data = new QTcpSocket(this);
+    auto *socket = new QTcpSocket(this);
+    socket->connectToHost(m_dataAddress, m_dataPort);
+    attachData(socket);
+}
+
+void FakeFtpServer::attachData(QTcpSocket *socket) {
+    m_data = socket;
     if (m_dataMode == Data::Stall)
         m_data->setReadBufferSize(4096); // stop taking bytes once this much waits
     else
@@ -86,7 +117,8 @@ void FakeFtpServer::openData() {
         if (m_dataMode == Data::Receive || m_dataMode == Data::Intruder)
             send(m_finalReply);
     });
-    m_data->connectToHost(m_dataAddress, m_dataPort);
+    if (m_data->state() == QAbstractSocket::ConnectedState && m_data->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, &FakeFtpServer::onData);
 }
 
 // Keeps the client's input full: a batch of lines whenever the last has been

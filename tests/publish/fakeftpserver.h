@@ -31,7 +31,10 @@ public:
     // Raw bytes sent as soon as a client connects (nothing when empty).
     void setGreeting(const QByteArray &raw) { m_greeting = raw; }
     // Raw bytes answered to a command verb ("USER", "PASS", ...); an empty
-    // answer leaves the command unanswered.
+    // answer leaves the command unanswered. In the answer to PASV or EPSV,
+    // "{port}" stands for the port of a passive data listener the server
+    // opens then, and "{p1,p2}" for the same port as PASV writes it; the
+    // client's data connection to it serves the next STOR.
     void setReply(const QByteArray &verb, const QByteArray &raw) { m_replies[verb] = raw; }
     void setData(Data mode, qint64 dropAfter = 0) {
         m_dataMode = mode;
@@ -68,11 +71,15 @@ private:
     void onCommand();
     void send(const QByteArray &raw);
     void openData();
+    void attachData(QTcpSocket *socket);
+    QByteArray passiveReply(const QByteArray &raw);
     void openIntruder();
     void onData();
     void sendEndless();
 
     QTcpServer m_server;
+    QTcpServer m_passive;
+    QPointer<QTcpSocket> m_passiveData; // connected, waiting for its STOR
     QPointer<QTcpSocket> m_control;
     QPointer<QTcpSocket> m_data;
     QByteArray m_greeting;

@@ -15,7 +15,10 @@ RealFtpServer::~RealFtpServer() {
 bool RealFtpServer::start(QString *why) {
     // Debian's pyftpdlib imports only under Debian's own interpreter.
     m_process.setProgram(QStringLiteral("/usr/bin/python3"));
-    m_process.setArguments({QStringLiteral(QUILMEAD_FTPSERVER_SCRIPT), m_root, m_user, m_password});
+    QStringList arguments{QStringLiteral(QUILMEAD_FTPSERVER_SCRIPT), m_root, m_user, m_password};
+    if (!m_tlsFolder.isEmpty())
+        arguments << QStringLiteral("--tls") << m_tlsFolder;
+    m_process.setArguments(arguments);
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start();
     if (!m_process.waitForStarted(5000)) {
@@ -27,6 +30,8 @@ bool RealFtpServer::start(QString *why) {
     while (!deadline.hasExpired()) {
         if (m_process.canReadLine()) {
             output = m_process.readLine().trimmed();
+            if (output.startsWith("CERT "))
+                m_certificate = QString::fromLocal8Bit(output.mid(5));
             if (output.startsWith("PORT ")) {
                 m_port = quint16(output.mid(5).toUInt());
                 return m_port != 0;

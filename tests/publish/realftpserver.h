@@ -12,6 +12,12 @@ public:
     RealFtpServer(const RealFtpServer &) = delete;
     RealFtpServer &operator=(const RealFtpServer &) = delete;
 
+    // Explicit FTPS, required on every connection, with a certificate for
+    // 127.0.0.1 made anew in `folder`. Call before start().
+    void setTls(const QString &folder) { m_tlsFolder = folder; }
+    // The certificate (PEM) the server shows, once started with TLS.
+    QString certificatePath() const { return m_certificate; }
+
     // Starts the server and waits (a few seconds at most) for its port;
     // on failure `why` says what went wrong.
     bool start(QString *why);
@@ -23,4 +29,6 @@ private:
     QString m_user;
     QString m_password;
     quint16 m_port = 0;
+    QString m_tlsFolder;
+    QString m_certificate;
 };

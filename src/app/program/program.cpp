@@ -11,6 +11,7 @@
 #include "projects/area/evaluationarea.h"
 #include "projects/area/pageoperationsarea.h"
 #include "projects/area/projectarea.h"
+#include "publish/area/sendarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
@@ -92,6 +93,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         a);
     QObject::connect(m_preview.get(), &PreviewController::pictureLinkChosen, m_toolPages.get(),
                      &ToolPagesArea::choosePicture);
+    m_send = std::make_unique<SendArea>(window, *m_documents, *m_projects, a);
     m_generatorHost = std::make_unique<ProgramGeneratorHost>(window, *m_tags, *m_documents);
     m_generators = std::make_unique<GeneratorsArea>(
         window, *m_generatorHost, *m_documents, *m_preview,
@@ -115,6 +117,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                        [this] { m_generators->startFrameVedaGuy(); }});
     window.addArea(m_pageOperations.get());
     window.addArea(m_toolPages.get());
+    window.addArea(m_send.get());
     window.updateMenuStates();
 }
 
@@ -124,6 +127,7 @@ Program::~Program() {
     m_generators.reset();
     m_generatorHost.reset();
     m_toolPages.reset();
+    m_send.reset();
     m_evaluation.reset();
     m_projects.reset();
     m_customTags.reset();

@@ -15,6 +15,7 @@ class PageHeadArea;
 class PageOperationsArea;
 class PreviewController;
 class ProjectArea;
+class SendArea;
 class TagController;
 class ToolPagesArea;
 
@@ -39,6 +40,7 @@ public:
     PageHeadArea &pageHead() { return *m_pageHead; }
     ProjectArea &projects() { return *m_projects; }
     EvaluationArea &evaluation() { return *m_evaluation; }
+    SendArea &send() { return *m_send; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
     PageOperationsArea &pageOperations() { return *m_pageOperations; }
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<PageHeadArea> m_pageHead;
     std::unique_ptr<ProjectArea> m_projects;
     std::unique_ptr<EvaluationArea> m_evaluation;
+    std::unique_ptr<SendArea> m_send;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
     std::unique_ptr<PageOperationsArea> m_pageOperations;

@@ -97,6 +97,10 @@ QString ProjectArea::sendTargetOf(const QString &projectDir) {
     return *it;
 }
 
+EntryRef ProjectArea::selectedEntry() const {
+    return m_view->selectedEntry();
+}
+
 ProjectMenuState ProjectArea::menuState() {
     return projectMenuState(m_tree, m_view->selectedEntry(), m_shell.programDir(),
                             m_commands->isFileOpen(),

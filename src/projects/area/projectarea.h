@@ -3,6 +3,7 @@
 #include "app/area.h"
 #include "projects/projectcommands.h"
 #include "projects/projectlistfile.h"
+#include "projects/projectselection.h"
 #include "projects/projecttree.h"
 
 #include <QHash>
@@ -34,7 +35,7 @@ struct ProjectWidgets {
 // the "P&rojects" menu and the tree's pop-up menu, their enabling by the
 // selected entry, and what clicks and keys in the tree do; the File List
 // sheet's clicks.
-class ProjectArea : public QObject, public Area {
+class ProjectArea : public QObject, public Area, public ProjectSelection {
     Q_OBJECT
 public:
     ProjectArea(Shell &shell, ActiveDocument &document, PreviewPane &preview,
@@ -44,6 +45,10 @@ public:
     ProjectTree &tree() { return m_tree; }
     ProjectTreeView &view() { return *m_view; }
     ProjectTreeCommands &commands() { return *m_commands; }
+
+    // ProjectSelection
+    const ProjectTree &projectTree() const override { return m_tree; }
+    EntryRef selectedEntry() const override;
 
     // What the project commands depend on, for the selected entry.
     ProjectMenuState menuState();
