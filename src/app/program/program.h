@@ -9,6 +9,7 @@ class DocumentController;
 class GeneratorHost;
 class GeneratorsArea;
 class EditorArea;
+class EffectsArea;
 class EditorOptionsArea;
 class EvaluationArea;
 class PageHeadArea;
@@ -39,6 +40,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    EffectsArea &effects() { return *m_effects; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<EffectsArea> m_effects;
 };
