@@ -4,6 +4,7 @@
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
 #include "editor/options/ui/editoroptionsarea.h"
+#include "generators/area/effectsarea.h"
 #include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
@@ -103,6 +104,11 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         GeneratorWidgets{w.splitScreen, w.toolPages[MainWidgets::Tables],
                          w.toolPages[MainWidgets::Forms], w.toolPages[MainWidgets::Templates]},
         a);
+    m_effects = std::make_unique<EffectsArea>(window, *m_generatorHost,
+                                              EffectsWidgets{w.toolPages[MainWidgets::Lists],
+                                                             w.toolPages[MainWidgets::Images],
+                                                             w.toolPages[MainWidgets::Links]},
+                                              a);
 
     for (Area *area : std::initializer_list<Area *>{
              m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
@@ -118,12 +124,14 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     window.addArea(m_pageOperations.get());
     window.addArea(m_toolPages.get());
     window.addArea(m_send.get());
+    window.addArea(m_effects.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
     m_pageOperations.reset();
+    m_effects.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_toolPages.reset();

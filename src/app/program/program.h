@@ -9,6 +9,7 @@ class DocumentController;
 class GeneratorHost;
 class GeneratorsArea;
 class EditorArea;
+class EffectsArea;
 class EditorOptionsArea;
 class EvaluationArea;
 class PageHeadArea;
@@ -45,6 +46,7 @@ public:
     GeneratorsArea &generators() { return *m_generators; }
     PageOperationsArea &pageOperations() { return *m_pageOperations; }
     ToolPagesArea &toolPages() { return *m_toolPages; }
+    EffectsArea &effects() { return *m_effects; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -64,4 +66,5 @@ private:
     std::unique_ptr<GeneratorsArea> m_generators;
     std::unique_ptr<PageOperationsArea> m_pageOperations;
     std::unique_ptr<ToolPagesArea> m_toolPages;
+    std::unique_ptr<EffectsArea> m_effects;
 };
