@@ -10,6 +10,7 @@
 #include "preview/controller/submitform.h"
 #include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
+#include "projects/search/area/imageindexarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
@@ -98,11 +99,14 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
+    m_imageIndex = std::make_unique<ImageIndexArea>(window, *m_documents, *m_preview, a);
+    window.addArea(m_imageIndex.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
+    m_imageIndex.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();

@@ -11,6 +11,7 @@ class GeneratorsArea;
 class EditorArea;
 class EditorOptionsArea;
 class EvaluationArea;
+class ImageIndexArea;
 class PageHeadArea;
 class PreviewController;
 class ProjectArea;
@@ -39,6 +40,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    ImageIndexArea &imageIndex() { return *m_imageIndex; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<ImageIndexArea> m_imageIndex;
 };
