@@ -108,6 +108,14 @@ struct Fixture : AreaRig {
         return text;
     }
 
+    static void selectElement(HtmlViewer &viewer, const char *id) {
+        runScript(viewer, QStringLiteral("var r = document.createRange();"
+                                         "r.selectNodeContents(document.getElementById('%1'));"
+                                         "var s = window.getSelection();"
+                                         "s.removeAllRanges(); s.addRange(r);")
+                              .arg(QLatin1String(id)));
+    }
+
     void click(const QString &id) {
         runScript(split(), QStringLiteral("document.getElementById('%1').click()").arg(id));
     }
@@ -441,6 +449,51 @@ private slots:
         f.preview().findNext("beta", false);
         QTest::qWait(500);
         QCOMPARE(f.ui.messageTexts().size(), 1);
+    }
+
+    // Both entries take the text selected in the preview and select its
+    // first occurrence in the source, from the top whatever the caret.
+    void searchSourceFindsTheFirstOccurrence_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("preview pop-up") << "SearchSource";
+        QTest::newRow("Search menu") << "SearchSource1";
+    }
+    void searchSourceFindsTheFirstOccurrence() {
+        QFETCH(QString, entry);
+        Fixture f;
+        f.open("page.htm", "<P>Alpha Beta</P>\r\n<P id=two>Beta</P>\r\n<P id=none>Gamma</P>\r\n");
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        QAction *search = f.find<QAction>(entry);
+        f.shell.updateMenuStates();
+        QVERIFY(!search->isEnabled());
+
+        TLEdit &editor = *f.w.webPage;
+        editor.startLine = editor.endLine = 3;
+        editor.startPos = editor.endPos = 0;
+        editor.applySelection();
+        f.selectElement(f.split(), "two");
+        QTRY_VERIFY_WITH_TIMEOUT(f.split().selectionLength() > 0, 5000);
+        f.shell.updateMenuStates();
+        QVERIFY(search->isEnabled());
+        search->trigger();
+        editor.readSelection();
+        QCOMPARE(editor.getSelText(), QStringLiteral("Beta"));
+        QCOMPARE(editor.startLine, 1);
+        QCOMPARE(editor.startPos, 9);
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("Beta"),
+                                  5000);
+
+        // Text the source does not hold as shown: the caret stays at the top.
+        f.open("page.htm", "<P id=none>A&amp;B</P>\r\n");
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        f.selectElement(f.split(), "none");
+        QTRY_VERIFY_WITH_TIMEOUT(f.split().selectionLength() > 0, 5000);
+        f.shell.updateMenuStates();
+        search->trigger();
+        editor.readSelection();
+        QCOMPARE(editor.getSelText(), QString());
+        QCOMPARE(editor.endLine, 1);
+        QCOMPARE(editor.endPos, 0);
     }
 
     void externalBrowser_data() {

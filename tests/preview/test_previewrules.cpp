@@ -1,4 +1,5 @@
-// Picture links, the browser argument and history captions.
+// Picture links, the browser argument, history captions and the text
+// "Search Source" looks for.
 
 #include "preview/controller/previewrules.h"
 
@@ -48,6 +49,36 @@ private slots:
 
     void historyCaptionKeepsAmpersands() {
         QCOMPARE(PreviewRules::historyCaption("/tmp/a&b.htm"), QStringLiteral("/tmp/a&&b.htm"));
+    }
+
+    // Only the line ends at the end go; the text itself is searched as
+    // selected (the old way of cutting two characters would lose letters).
+    void sourceSearchText_data() {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one line") << "Alpha Beta"
+                                  << "Alpha Beta";
+        QTest::newRow("paragraph end") << "Alpha Beta\n"
+                                       << "Alpha Beta";
+        QTest::newRow("CR LF") << "Alpha\r\n"
+                               << "Alpha";
+        QTest::newRow("two paragraph ends") << "Alpha\n\n"
+                                            << "Alpha";
+        QTest::newRow("inner line end kept") << "Alpha\nBeta"
+                                             << "Alpha\nBeta";
+        QTest::newRow("spaces kept") << " Alpha "
+                                     << " Alpha ";
+        QTest::newRow("one letter") << "a"
+                                    << "a";
+        QTest::newRow("only a line end") << "\n"
+                                         << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void sourceSearchText() {
+        QFETCH(QString, selection);
+        QFETCH(QString, text);
+        QCOMPARE(PreviewRules::sourceSearchText(selection), text);
     }
 };
 

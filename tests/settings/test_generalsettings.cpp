@@ -1,12 +1,16 @@
+#include "projects/search/ui/programsearchdialog.h"
 #include "scripteduserinteraction.h"
 #include "settings/settings.h"
 #include "settings/ui/generalsettingsdialog.h"
+#include "testfolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -66,9 +70,6 @@ private slots:
         QCOMPARE(child<QLineEdit>(&dialog, "ValidGraphicExtensions")->maxLength(), 99);
         QVERIFY(child<QComboBox>(&dialog, "DialogStyle")->isHidden());
         QCOMPARE(child<QComboBox>(&dialog, "LanguageChoice")->count(), 9);
-        // Searching a drive for browsers is not offered yet.
-        QVERIFY(!child<QToolButton>(&dialog, "SearchBrowser1")->isEnabled());
-        QVERIFY(!child<QToolButton>(&dialog, "SearchBrowser2")->isEnabled());
         QCOMPARE(child<QCheckBox>(&dialog, "UseAutoUpdate")->toolTip(),
                  QString("Update the HTML Viewer when a change is made to the editor"));
         QCOMPARE(
@@ -122,6 +123,65 @@ private slots:
         ui.answerFile(QString()); // Cancel keeps the field
         child<QToolButton>(&dialog, "BrowseSharedGraphics")->click();
         QCOMPARE(child<QLineEdit>(&dialog, "SharedGraphicsDir")->text(), QString("/srv/pictures"));
+    }
+
+    // Each browser button runs the program search; the program picked there
+    // becomes the text of the field beside the button. Cancel, or OK on an
+    // empty list, keeps the field.
+    void browserButtonsSearchForPrograms_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("browser 1") << "SearchBrowser1"
+                                   << "Browser1";
+        QTest::newRow("browser 2") << "SearchBrowser2"
+                                   << "Browser2";
+    }
+    void browserButtonsSearchForPrograms() {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        TestFolder tree;
+        const QString program = tree.write("bin/firefox", "#!/bin/sh\n");
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        Settings s;
+        s.browser1 = s.browser2 = QStringLiteral("/usr/bin/old");
+        ScriptedUserInteraction ui;
+        GeneralSettingsDialog dialog(s, ui);
+        auto *search = dialog.findChild<QToolButton *>(button);
+        auto *edit = dialog.findChild<QLineEdit *>(field);
+        QVERIFY(search && edit && search->isEnabled());
+
+        // Once the program search dialog is up: searches `root` there, then
+        // closes the dialog with OK or Cancel.
+        auto onSearch = [](const QString &root, bool ok) {
+            QTimer::singleShot(0, [root, ok] {
+                auto *d = qobject_cast<ProgramSearchDialog *>(QApplication::activeModalWidget());
+                if (!d)
+                    qFatal("no program search dialog");
+                auto *drives = d->findChild<QComboBox *>("DriveComboBox1");
+                drives->addItem(root, root);
+                drives->setCurrentIndex(drives->count() - 1);
+                QSignalSpy ended(d, &ProgramSearchDialog::searchEnded);
+                d->search();
+                if (!ended.wait(10000))
+                    qFatal("the search did not end");
+                if (ok)
+                    d->accept();
+                else
+                    d->reject();
+            });
+        };
+        onSearch(tree.path(), false);
+        search->click();
+        QCOMPARE(edit->text(), QString("/usr/bin/old"));
+        onSearch(tree.path(), true);
+        search->click();
+        QCOMPARE(edit->text(), program);
+
+        TestFolder empty;
+        onSearch(empty.path(), true);
+        search->click();
+        QCOMPARE(edit->text(), program);
+        QCOMPARE(ui.messageTexts(), QStringList{"No files matching the mask were found!"});
     }
 
     void cancelChangesNothing() {

@@ -13,6 +13,7 @@
 #include "projects/area/pageoperationsarea.h"
 #include "projects/area/projectarea.h"
 #include "publish/area/sendarea.h"
+#include "projects/search/area/imageindexarea.h"
 #include "settings/settingsstore.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
@@ -125,6 +126,8 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     window.addArea(m_toolPages.get());
     window.addArea(m_send.get());
     window.addArea(m_effects.get());
+    m_imageIndex = std::make_unique<ImageIndexArea>(window, *m_documents, *m_preview, a);
+    window.addArea(m_imageIndex.get());
     window.updateMenuStates();
 }
 
@@ -132,6 +135,7 @@ Program::~Program() {
     m_window->detachAreas();
     m_pageOperations.reset();
     m_effects.reset();
+    m_imageIndex.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_toolPages.reset();

@@ -12,6 +12,7 @@ class EditorArea;
 class EffectsArea;
 class EditorOptionsArea;
 class EvaluationArea;
+class ImageIndexArea;
 class PageHeadArea;
 class PageOperationsArea;
 class PreviewController;
@@ -47,6 +48,7 @@ public:
     PageOperationsArea &pageOperations() { return *m_pageOperations; }
     ToolPagesArea &toolPages() { return *m_toolPages; }
     EffectsArea &effects() { return *m_effects; }
+    ImageIndexArea &imageIndex() { return *m_imageIndex; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -67,4 +69,5 @@ private:
     std::unique_ptr<PageOperationsArea> m_pageOperations;
     std::unique_ptr<ToolPagesArea> m_toolPages;
     std::unique_ptr<EffectsArea> m_effects;
+    std::unique_ptr<ImageIndexArea> m_imageIndex;
 };

@@ -1,11 +1,11 @@
 #include "app/ui/filelistpanel.h"
+#include "app/driveroots.h"
 #include "app/ui/percentsplitter.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 FileListPanel::FileListPanel(QWidget *parent) : QWidget(parent) {
@@ -65,15 +65,7 @@ FileListPanel::FileListPanel(QWidget *parent) : QWidget(parent) {
 
 void FileListPanel::fillDrives() {
     m_drives->clear();
-    QStringList roots{QStringLiteral("/"), QDir::homePath()};
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
-            !root.startsWith(QStringLiteral("/proc")) && !root.startsWith(QStringLiteral("/sys")) &&
-            !root.startsWith(QStringLiteral("/dev")) && !root.startsWith(QStringLiteral("/run")))
-            roots << root;
-    }
-    for (const QString &root : roots)
+    for (const QString &root : driveRoots())
         m_drives->addItem(root, root);
 }
 

@@ -8,6 +8,7 @@
 #include "documents/activedocument.h"
 #include "generators/calendar/ui/calendargenerator.h"
 #include "generators/frame/ui/framegenerator.h"
+#include "generators/rainbow/ui/rainbowgenerator.h"
 #include "generators/table/ui/tablegenerator.h"
 #include "generators/template/ui/templatedialog.h"
 #include "generators/template/ui/templategenerator.h"
@@ -38,7 +39,7 @@ void GeneratorsArea::wireEntries() {
     MainActions &a = m_a;
     MainActions::setBuilt({a.tableVedaGuy, a.popupTableVedaGuy, a.tableCellAttributes,
                            a.dataFormVedaGuy, a.popupFormVedaGuy, a.calendarVedaGuy, a.frameCreator,
-                           a.popupFrameVedaGuy, a.templateVedaGuy});
+                           a.popupFrameVedaGuy, a.templateVedaGuy, a.rainbowize});
 
     m_tableButton = addToolPageButton(m_w.tablesPage, QStringLiteral("SpeedButton14"),
                                       QStringLiteral("Table..."), QStringLiteral("Table Veda Guy"));
@@ -71,6 +72,7 @@ void GeneratorsArea::wireEntries() {
     connect(a.popupFrameVedaGuy, &QAction::triggered, this, [this] { openFrameCreator(); });
     connect(a.templateVedaGuy, &QAction::triggered, this, [this] { startTemplateVedaGuy(); });
     connect(m_templateButton, &QToolButton::clicked, this, [this] { startTemplateVedaGuy(); });
+    on(a.rainbowize, &GeneratorsArea::openRainbowizer);
 }
 
 void GeneratorsArea::updateMenus(const UiState &state) {
@@ -82,6 +84,7 @@ void GeneratorsArea::updateMenus(const UiState &state) {
         MainActions::setUsable(x, open);
     for (QToolButton *b : {m_tableButton, m_cellButton, m_formButton, m_templateButton})
         b->setEnabled(open);
+    MainActions::setUsable(a.rainbowize, editMenuEnabling(state).rainbowize);
 }
 
 void GeneratorsArea::shutdown() {
@@ -113,6 +116,14 @@ void GeneratorsArea::openForm() {
 void GeneratorsArea::openCalendar() {
     m_shell.hideFullScreen();
     openCalendarGenerator(m_host);
+}
+
+// The Rainbowizer replaces the selection in the editor: the preview
+// follows.
+void GeneratorsArea::openRainbowizer() {
+    m_shell.hideFullScreen();
+    ::openRainbowizer(m_host);
+    m_preview.updateWebView();
 }
 
 bool GeneratorsArea::openFrameCreator() {

@@ -28,9 +28,10 @@ struct GeneratorWidgets {
 
 // The entry points of the generators (the Veda Guys): their menu entries,
 // keys, pop-up entries and tool-page buttons, each usable exactly when a
-// document is open. Each opens its generator through the program's
-// generator host; the preview is refreshed after the generators that
-// rewrite the page in place.
+// document is open ("Rainbowize Text..." only while the document editor has
+// the focus and a selection). Each opens its generator through the
+// program's generator host; the preview is refreshed after the generators
+// that rewrite the page in place.
 class GeneratorsArea : public QObject, public Area {
     Q_OBJECT
 public:
@@ -49,6 +50,8 @@ public:
     void openForm();
     // "&Calendar Veda Guy...".
     void openCalendar();
+    // "Rainbowize Text...".
+    void openRainbowizer();
     // "&Frame Creator...": asks first, then runs the frame dialog. Returns
     // whether the page was replaced (and the preview refreshed).
     bool openFrameCreator();

@@ -104,6 +104,9 @@ public:
     void goToTop();
     void goToBottom();
     void copySelection();
+    // "Search Source": copies the split preview's selection and selects its
+    // first occurrence in the editor text, searching from the top.
+    void searchSource();
     void showFindDialog();
     // Searches the split preview for the next match; tells the user when
     // there is none.

@@ -87,6 +87,8 @@ void PreviewController::updateMenus(const UiState &s) {
 
     const PreviewPopupEnabling pp = previewPopupEnabling(s);
     MainActions::setUsable(a.previewCopy, pp.copy);
+    MainActions::setUsable(a.previewSearchSource, pp.searchSource);
+    MainActions::setUsable(a.searchSource, searchMenuEnabling(s).searchSource);
 
     m_w.refresh->setEnabled(open);
     m_w.browser->setEnabled(open && !settings.browser1.isEmpty());

@@ -17,6 +17,8 @@
 #include "settings/settings.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -30,6 +32,7 @@ void PreviewController::wireCommands() {
     QList<QAction *> built{a.refreshHtml,   a.popupRefresh, a.previewRefresh, a.previewTop,
                            a.previewBottom, a.previewCopy,  a.previewFind,    a.viewInlineImages,
                            a.browser1,      a.browser2};
+    built << a.previewSearchSource << a.searchSource;
     for (QAction *item : a.historyItems)
         built << item;
     for (QAction *action : built)
@@ -43,6 +46,8 @@ void PreviewController::wireCommands() {
     connect(a.previewBottom, &QAction::triggered, this, &PreviewController::goToBottom);
     connect(a.previewCopy, &QAction::triggered, this, &PreviewController::copySelection);
     connect(a.previewFind, &QAction::triggered, this, &PreviewController::showFindDialog);
+    for (QAction *search : {a.previewSearchSource, a.searchSource})
+        connect(search, &QAction::triggered, this, &PreviewController::searchSource);
 
     connect(a.viewInlineImages, &QAction::triggered, this, [this](bool on) {
         if (m_w.webPage->isEnabled())
@@ -190,6 +195,27 @@ void PreviewController::goToBottom() {
 void PreviewController::copySelection() {
     m_w.htmlSplit->copyToClipboard();
     m_shell.updateMenuStates();
+}
+
+// Always the document editor: it holds the source of what the preview
+// shows, even when the scratch pad has the focus.
+void PreviewController::searchSource() {
+    const QString selection = m_w.htmlSplit->selectedText();
+    const QString text = PreviewRules::sourceSearchText(selection);
+    if (text.isEmpty())
+        return;
+    // The selection goes to the clipboard as a copy would put it there (the
+    // preview's own copy needs the focus, which the Search menu may not
+    // leave it).
+    QGuiApplication::clipboard()->setText(selection);
+    TLEdit *editor = m_w.webPage;
+    editor->startLine = editor->endLine = 1;
+    editor->startPos = editor->endPos = 0;
+    editor->applySelection();
+    if (editor->searchText(text))
+        editor->setFocus(Qt::OtherFocusReason);
+    else
+        QApplication::beep();
 }
 
 PreviewFindDialog *PreviewController::findDialog() const {

@@ -38,4 +38,12 @@ QString historyCaption(const QString &target) {
     return QString(target).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+QString sourceSearchText(const QString &selection) {
+    qsizetype end = selection.size();
+    while (end > 0 && (selection.at(end - 1) == QLatin1Char('\r') ||
+                       selection.at(end - 1) == QLatin1Char('\n')))
+        --end;
+    return selection.left(end);
+}
+
 } // namespace PreviewRules

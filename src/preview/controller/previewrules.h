@@ -30,4 +30,9 @@ QString browserArgument(const QString &path, bool prefix);
 // A history entry as a menu caption: "&" doubled so that it shows as written.
 QString historyCaption(const QString &target);
 
+// What "Search Source" looks for in the editor: the text selected in the
+// preview without the line ends it may end in (a selection that runs to the
+// end of a paragraph carries one, and the source has mark-up there instead).
+QString sourceSearchText(const QString &selection);
+
 } // namespace PreviewRules

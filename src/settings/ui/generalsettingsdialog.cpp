@@ -1,6 +1,7 @@
 #include "settings/ui/generalsettingsdialog.h"
 #include "app/userinteraction.h"
 #include "documents/openfilter.h"
+#include "projects/search/ui/programsearchdialog.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>
@@ -168,11 +169,10 @@ void GeneralSettingsDialog::buildDefaultsPage() {
                          QStringLiteral("Location of shared Graphics Directory"));
     for (QLineEdit *field : {m_browser1, m_browser2, m_sharedDir})
         field->setMaxLength(150);
-    // Searching a drive for browser programs is not available yet.
     m_search1 = browseButton(page, QStringLiteral("SearchBrowser1"));
     m_search2 = browseButton(page, QStringLiteral("SearchBrowser2"));
-    m_search1->setEnabled(false);
-    m_search2->setEnabled(false);
+    connect(m_search1, &QToolButton::clicked, this, [this] { searchForBrowser(m_browser1); });
+    connect(m_search2, &QToolButton::clicked, this, [this] { searchForBrowser(m_browser2); });
     m_browseShared = browseButton(page, QStringLiteral("BrowseSharedGraphics"));
     connect(m_browseShared, &QToolButton::clicked, this,
             &GeneralSettingsDialog::chooseGraphicRepository);
@@ -316,6 +316,15 @@ void GeneralSettingsDialog::chooseGraphicRepository() {
     const QString chosen = m_ui.openFile(request);
     if (!chosen.isEmpty())
         m_sharedDir->setText(QFileInfo(chosen).absolutePath());
+}
+
+void GeneralSettingsDialog::searchForBrowser(QLineEdit *field) {
+    ProgramSearchDialog search(m_ui, this);
+    if (search.exec() != QDialog::Accepted)
+        return;
+    const QString program = search.chosenProgram();
+    if (!program.isEmpty())
+        field->setText(program);
 }
 
 bool GeneralSettingsDialog::eventFilter(QObject *watched, QEvent *event) {

@@ -42,6 +42,9 @@ private:
     void buildSpellingPage();
     void buildFtpPage();
     void chooseGraphicRepository();
+    // The program search dialog; the program picked there becomes the
+    // field's text.
+    void searchForBrowser(QLineEdit *field);
 
     Settings &m_settings;
     UserInteraction &m_ui;

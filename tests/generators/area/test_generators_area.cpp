@@ -223,6 +223,42 @@ private slots:
         QCOMPARE(f.submitted.first().results, QStringList{QStringLiteral("name=value")});
     }
 
+    // "Rainbowize Text..." follows Copy while the document editor has the
+    // focus; OK replaces the selection and the preview follows.
+    void rainbowizeReplacesTheSelection() {
+        GeneratorsFixture f;
+        f.openPage(QStringLiteral("<P>ab</P>\r\n"));
+        TLEdit &editor = *f.w.webPage;
+        editor.setFocus();
+        QTRY_VERIFY(editor.hasFocus());
+        f.shell.updateMenuStates();
+        QVERIFY(!f.usable(QStringLiteral("RainbowizeText1")));
+        editor.startLine = editor.endLine = 1;
+        editor.startPos = 3;
+        editor.endPos = 5;
+        editor.applySelection();
+        f.shell.updateMenuStates();
+        QVERIFY(f.usable(QStringLiteral("RainbowizeText1")));
+        f.w.spareEditor->setFocus();
+        QTRY_VERIFY(f.w.spareEditor->hasFocus());
+        f.shell.updateMenuStates();
+        QVERIFY(!f.usable(QStringLiteral("RainbowizeText1")));
+        editor.setFocus();
+        QTRY_VERIFY(editor.hasFocus());
+        f.shell.updateMenuStates();
+
+        QString opened;
+        onModal([&](QDialog *d) {
+            opened = d->objectName();
+            d->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        });
+        f.press(QStringLiteral("RainbowizeText1"));
+        QCOMPARE(opened, QStringLiteral("TRainbowForm"));
+        QCOMPARE(editor.text(), QStringLiteral("<P><FONT COLOR=\"#2122DE\">a</FONT>"
+                                               "<FONT COLOR=\"#4344BC\">b</FONT></P>\r\n"));
+        QCOMPARE(f.preview.updates, 1);
+    }
+
     void anEntryLeavesTheFullScreenPreview() {
         GeneratorsFixture f;
         f.shell.fullScreen = true;
