@@ -85,6 +85,8 @@ EffectsDialog::EffectsDialog(GeneratorHost &host, QWidget *parent) : QDialog(par
     m_preview = new GeneratorPreview;
     m_preview->setObjectName(QStringLiteral("HTMLTempView"));
     m_preview->setMinimumSize(300, 160);
+    // The Images tab shows the chosen picture itself, read from the page's folder.
+    m_preview->setViewImages(true);
 
     auto *add = new QPushButton(QStringLiteral("Add"));
     add->setObjectName(QStringLiteral("BitBtn1"));
