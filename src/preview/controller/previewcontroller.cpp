@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QOpenGLWidget>
 #include <QSignalBlocker>
 #include <exception>
 
@@ -61,6 +62,7 @@ PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets
     : QObject(parent), m_shell(shell), m_w(widgets), m_a(actions) {
     m_slots[0].viewer = m_w.htmlSplit;
     m_slots[1].viewer = m_w.htmlFull;
+    reserveComposition();
 
     m_renderTimer.setSingleShot(true);
     m_renderTimer.setInterval(0);
@@ -77,6 +79,18 @@ PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets
 
     wireViewers();
     wireCommands();
+}
+
+// The browser engine's view is drawn into a texture that the window puts
+// together with its other widgets. A window that is first made without such a
+// child has to be made anew when the engine's view arrives: it vanishes for a
+// moment and comes back black. A hidden texture widget, present before the
+// window is first shown, has it made for composition from the start.
+void PreviewController::reserveComposition() {
+    auto *placeholder = new QOpenGLWidget(m_w.htmlSplit);
+    placeholder->setObjectName(QStringLiteral("CompositionPlaceholder"));
+    placeholder->setAttribute(Qt::WA_DontShowOnScreen);
+    placeholder->hide();
 }
 
 PreviewController::~PreviewController() {

@@ -150,6 +150,7 @@ private:
     };
 
     void wireCommands();
+    void reserveComposition();
     void wireViewers();
     Slot *slotOf(HtmlViewer *viewer);
     HtmlViewer *liveViewer() const;
