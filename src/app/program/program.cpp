@@ -11,6 +11,7 @@
 #include "projects/area/evaluationarea.h"
 #include "projects/area/projectarea.h"
 #include "settings/settingsstore.h"
+#include "spelling/ui/spellingarea.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
 #include "tags/ui/tagcontroller.h"
@@ -98,11 +99,15 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
+    m_spelling = std::make_unique<SpellingArea>(
+        window, *m_documents, SpellingWidgets{w.webPage, w.spareEditor, b.spell}, a);
+    window.addArea(m_spelling.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
+    m_spelling.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();

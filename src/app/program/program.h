@@ -14,6 +14,7 @@ class EvaluationArea;
 class PageHeadArea;
 class PreviewController;
 class ProjectArea;
+class SpellingArea;
 class TagController;
 
 // The composition root: builds the main window and every area in order,
@@ -39,6 +40,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    SpellingArea &spelling() { return *m_spelling; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<SpellingArea> m_spelling;
 };
