@@ -43,6 +43,10 @@ public:
     // The longest slice so far, in nanoseconds, and how many ran.
     qint64 longestSlice() const { return m_longestSlice; }
     int sliceCount() const { return m_slices; }
+    void resetStatistics() {
+        m_longestSlice = 0;
+        m_slices = 0;
+    }
 
 signals:
     // Nothing is left to check.
