@@ -172,8 +172,8 @@ private slots:
         QVERIFY(!f.spelling->underliner().isPending());
     }
 
-    // The pop-up on a marked word offers its suggestions, "Add" and
-    // "Skip A&lways" above the editor's own entries.
+    // The pop-up on a marked word offers its suggestions, then "Add" and
+    // "Skip A&lways", above the editor's own entries.
     void popupOnAMarkedWord() {
         SpellingFixture f;
         f.open("Teh house, zorq and zorq");
@@ -190,8 +190,8 @@ private slots:
         const QStringList captions = popupCaptions(popup, 12);
         QCOMPARE(captions.first(), QString("The"));
         const int add = captions.indexOf("Add");
-        QVERIFY(add > 0);
-        QCOMPARE(captions.mid(add, 3), (QStringList{"Add", "Skip A&lways", "-"}));
+        QVERIFY(add > 1);
+        QCOMPARE(captions.mid(add - 1, 4), (QStringList{"-", "Add", "Skip A&lways", "-"}));
         QCOMPARE(popup->actions().at(add + 3)->objectName(), QString("RefreshView1"));
         popup->actions().first()->trigger();
         popup->hide();
@@ -201,10 +201,10 @@ private slots:
 
         f.settle();
         rightClickAt(f, f.positionOf("zorq", 1));
-        QCOMPARE(popupCaptions(popup, 4),
-                 (QStringList{"(no suggestions)", "Add", "Skip A&lways", "-"}));
+        QCOMPARE(popupCaptions(popup, 5),
+                 (QStringList{"(no suggestions)", "-", "Add", "Skip A&lways", "-"}));
         QVERIFY(!popup->actions().first()->isEnabled());
-        popup->actions().at(2)->trigger();
+        popup->actions().at(3)->trigger();
         popup->hide();
         QCOMPARE(f.marked(), QStringList{});
         QVERIFY(f.ui.asked().isEmpty());

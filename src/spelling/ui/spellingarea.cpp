@@ -194,6 +194,12 @@ void SpellingArea::addSpellingEntries() {
         m_entries << a;
         return a;
     };
+    auto separator = [&] {
+        auto *line = new QAction(menu);
+        line->setSeparator(true);
+        menu->insertAction(first, line);
+        m_entries << line;
+    };
     const QStringList suggestions = m_checker.suggest(word->text, m_properties.suggestions);
     for (const QString &s : suggestions) {
         QAction *a = entry(QString(s).replace(QLatin1Char('&'), QLatin1String("&&")),
@@ -204,6 +210,7 @@ void SpellingArea::addSpellingEntries() {
     if (suggestions.isEmpty())
         entry(QStringLiteral("(no suggestions)"), QStringLiteral("SpellingNoSuggestion"))
             ->setEnabled(false);
+    separator();
     const QString text = word->text;
     connect(entry(QStringLiteral("Add"), QStringLiteral("SpellingAdd")), &QAction::triggered, this,
             [this, text] { addWord(text); });
@@ -212,10 +219,7 @@ void SpellingArea::addSpellingEntries() {
                 m_checker.skipAlways(text);
                 m_underliner->dropKnown();
             });
-    QAction *separator = new QAction(menu);
-    separator->setSeparator(true);
-    menu->insertAction(first, separator);
-    m_entries << separator;
+    separator();
 }
 
 void SpellingArea::removeSpellingEntries() {
