@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
@@ -75,6 +76,7 @@ private slots:
         QCOMPARE(d->font().pointSize(), 8);
         QCOMPARE(d->word(), QString("Teh"));
         QCOMPARE(f.w.webPage->getSelText(), QString("Teh"));
+        QCOMPARE(f.w.statusPanels[Shell::CaretPanel]->text(), QString("2:3"));
         QCOMPARE(d->suggestions().value(0), QString("The"));
         QVERIFY(d->suggestions().size() <= 10);
         QCOMPARE(d->replacement(), QString("The"));
@@ -86,6 +88,7 @@ private slots:
         f.click("SkipOnceBtn");
         QCOMPARE(d->word(), QString("caf\u00e8"));
         QCOMPARE(f.w.webPage->getSelText(), QString("caf&egrave;"));
+        QCOMPARE(f.w.statusPanels[Shell::CaretPanel]->text(), QString("2:37"));
         d->findChild<QListWidget *>("Suggestions")
             ->setCurrentRow(d->suggestions().indexOf("caf\u00e9"));
         QCOMPARE(d->replacement(), QString("caf\u00e9"));

@@ -76,6 +76,8 @@ void SpellCheckSession::present() {
     m_editor.endPos = int(m_word.end);
     m_editor.applySelection();
     m_editor.ensureCursorVisible();
+    if (m_hooks.wordShown)
+        m_hooks.wordShown();
 
     const QStringList suggestions = m_properties.autoSuggest
                                         ? m_checker.suggest(m_word.text, m_properties.suggestions)

@@ -25,6 +25,7 @@ public:
     struct Hooks {
         std::function<void()> textChanged;  // a replacement was made
         std::function<void()> wordsChanged; // a word was added or skipped for good
+        std::function<void()> wordShown;    // a word is selected in the editor and shown
     };
 
     SpellCheckSession(TLEdit &editor, SpellingChecker &checker, const SpellerProperties &properties,

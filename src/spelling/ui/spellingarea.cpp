@@ -88,6 +88,7 @@ void SpellingArea::spellCheck() {
             m_document.markChanged();
     };
     hooks.wordsChanged = [this] { m_underliner->dropKnown(); };
+    hooks.wordShown = [this, editor] { showLocation(editor); };
     m_session = std::make_unique<SpellCheckSession>(*editor, m_checker, m_properties, m_shell.ui(),
                                                     *m_dialog, std::move(hooks));
     connect(m_session.get(), &SpellCheckSession::finished, this, &SpellingArea::sessionFinished);
@@ -100,7 +101,16 @@ void SpellingArea::sessionFinished() {
         done->deleteLater();
     TLEdit *editor = m_w.spareEditor->hasFocus() ? m_w.spareEditor : m_w.webPage;
     editor->setFocus();
+    showLocation(editor);
     m_shell.updateMenuStates();
+}
+
+// The caret panel follows the selection the run makes, as it follows the
+// user's own moves.
+void SpellingArea::showLocation(TLEdit *editor) {
+    editor->readSelection();
+    m_shell.setStatusText(Shell::CaretPanel,
+                          QStringLiteral("%1:%2").arg(editor->endLine).arg(editor->endPos));
 }
 
 // --- Settings and state -----------------------------------------------------------------

@@ -64,6 +64,7 @@ private:
     void takeSettings();
     void documentChanged();
     void sessionFinished();
+    void showLocation(TLEdit *editor);
     void addSpellingEntries();
     void removeSpellingEntries();
     void replaceMarkedWord(long from, long to, const QString &original, const QString &with);
