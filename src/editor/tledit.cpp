@@ -1,6 +1,7 @@
 #include "editor/tledit.h"
 
 #include "app/userinteraction.h"
+#include "editor/editoraccessibility.h"
 #include "editor/taglexer.h"
 #include "editor/tledit_p.h"
 
@@ -129,6 +130,7 @@ void TLEdit::Private::flushChange() {
 // --- Construction ------------------------------------------------------------
 
 TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Private>(this)) {
+    editoraccessibility::install();
     for (int &handle : d->bookmarkHandles)
         handle = -1;
     d->font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -262,6 +262,8 @@ private slots:
         // The appearance in force is what gets written.
         QCOMPARE(raw.value("Defaults/TabSize").toInt(), 5);
         QCOMPARE(raw.value("Defaults/SyntaxFGColor").toString(), QString("16711680"));
+        // The spell checker keeps its WordPerfect look.
+        QCOMPARE(raw.value("Spelling/DialogStyle").toInt(), 1);
     }
 
     void cancelledCloseKeepsRunningAndWritesNothing() {
@@ -375,6 +377,30 @@ private slots:
         QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(opened, QString("TTblCreateForm"));
         QCOMPARE(editor->text(), QString("<HTML>\r\n</HTML>\r\n"));
+    }
+
+    // "Spell Check...", Ctrl+S and the "Spell Checker" button are one
+    // command: off without a page, and each runs the check once one is open
+    // (here the program folder has no dictionary, which the user is told).
+    void spellCheckEntryKeyAndButton() {
+        Fixture f;
+        MainWindow &w = f.start();
+        QToolButton *button = w.widgets().buttons.spell;
+        QAction *entry = w.actions().spellCheck;
+        QVERIFY(!entry->isEnabled());
+        QVERIFY(!button->isEnabled());
+        f.dir.write("page.htm", "<HTML>teh</HTML>\r\n");
+        QVERIFY(f.program->documents().loadFile(f.dir.file("page.htm"), false));
+        QVERIFY(entry->isEnabled());
+        QVERIFY(button->isEnabled());
+        const QString missing = "Dictionary not found : " + f.dir.file("ENGLISH.DCT");
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.widgets().webPage->setFocus();
+        QTest::keyClick(w.widgets().webPage, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.ui.messageTexts(), QStringList{missing});
+        button->click();
+        QCOMPARE(f.ui.messageTexts(), (QStringList{missing, missing}));
     }
 
     void entriesNotBuiltAreDisabledWithoutDocument() {

