@@ -85,8 +85,13 @@ PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets
 // together with its other widgets. A window that is first made without such a
 // child has to be made anew when the engine's view arrives: it vanishes for a
 // moment and comes back black. A hidden texture widget, present before the
-// window is first shown, has it made for composition from the start.
+// window is first shown, has it made for composition from the start. Only
+// desktop platforms compose such widgets; elsewhere (the offscreen platform)
+// the window stays as it is.
 void PreviewController::reserveComposition() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
+        return;
     auto *placeholder = new QOpenGLWidget(m_w.htmlSplit);
     placeholder->setObjectName(QStringLiteral("CompositionPlaceholder"));
     placeholder->setAttribute(Qt::WA_DontShowOnScreen);
