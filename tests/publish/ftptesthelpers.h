@@ -1,5 +1,6 @@
 #pragma once
 
+#include "publish/ftpclient.h"
 #include "publish/publisherrors.h"
 #include "publish/sockclient.h"
 
@@ -38,4 +39,14 @@ template <typename Operation> QString failureOf(Operation operation) {
         return QStringLiteral("SockError: ") + e.message();
     }
     return QString();
+}
+
+// Points a client at a server on this machine.
+inline void aimAtLocalServer(FtpClient &client, quint16 port, const QString &user,
+                             const QString &password, int timeOut) {
+    client.setHost(QStringLiteral("127.0.0.1"));
+    client.setPort(port);
+    client.setUserId(user);
+    client.setPassword(password);
+    client.setTimeOut(timeOut);
 }

@@ -17,11 +17,7 @@ namespace {
 const QString kPassword = QStringLiteral("s3cr3t");
 
 void setUp(FtpClient &client, const FakeFtpServer &server, int timeOut = 3000) {
-    client.setHost(QStringLiteral("127.0.0.1"));
-    client.setPort(server.port());
-    client.setUserId(QStringLiteral("tester"));
-    client.setPassword(kPassword);
-    client.setTimeOut(timeOut);
+    aimAtLocalServer(client, server.port(), QStringLiteral("tester"), kPassword, timeOut);
 }
 
 // A line in which the password lies across the 255th byte, where a line
@@ -278,7 +274,8 @@ private slots:
                 if (w == "final")
                     fails = code < 200 || code >= 300;
                 QTest::newRow(qPrintable(w + " " + QByteArray::number(code)))
-                    << w << QByteArray::number(code) + " Reply.\r\n" << fails;
+                    << w << QByteArray::number(code) + " Reply.\r\n"
+                    << fails;
             }
         }
     }

@@ -13,11 +13,8 @@ using Data = FakeFtpServer::Data;
 
 namespace {
 void setUp(FtpClient &client, const FakeFtpServer &server) {
-    client.setHost(QStringLiteral("127.0.0.1"));
-    client.setPort(server.port());
-    client.setUserId(QStringLiteral("tester"));
-    client.setPassword(QStringLiteral("s3cr3t"));
-    client.setTimeOut(3000);
+    aimAtLocalServer(client, server.port(), QStringLiteral("tester"), QStringLiteral("s3cr3t"),
+                     3000);
 }
 
 QList<QByteArray> verbs(const QList<QByteArray> &commands) {

@@ -14,11 +14,7 @@ namespace {
 const QString kPassword = QStringLiteral("s3cr3t");
 
 void setUp(FtpClient &client, const FakeFtpServer &server, int timeOut = 3000) {
-    client.setHost(QStringLiteral("127.0.0.1"));
-    client.setPort(server.port());
-    client.setUserId(QStringLiteral("tester"));
-    client.setPassword(kPassword);
-    client.setTimeOut(timeOut);
+    aimAtLocalServer(client, server.port(), QStringLiteral("tester"), kPassword, timeOut);
 }
 
 QList<QByteArray> lines(const QString &joined) {

@@ -35,11 +35,8 @@ private:
     int m_asked = 0;
 
     void setUp(FtpClient &client, bool secure, bool accept = true) {
-        client.setHost(QStringLiteral("127.0.0.1"));
-        client.setPort(secure ? m_secure->port() : m_plain->port());
-        client.setUserId(kUser);
-        client.setPassword(kPassword);
-        client.setTimeOut(10000);
+        aimAtLocalServer(client, secure ? m_secure->port() : m_plain->port(), kUser, kPassword,
+                         10000);
         client.setSecure(secure);
         client.setCertificateCheck(
             [this, accept](const QList<QSslError> &errors, const QSslCertificate &certificate) {

@@ -31,11 +31,7 @@ private:
     std::unique_ptr<RealFtpServer> m_server;
 
     void setUp(FtpClient &client) {
-        client.setHost(QStringLiteral("127.0.0.1"));
-        client.setPort(m_server->port());
-        client.setUserId(kUser);
-        client.setPassword(kPassword);
-        client.setTimeOut(5000);
+        aimAtLocalServer(client, m_server->port(), kUser, kPassword, 5000);
     }
     QString remote(const QString &name) const { return m_remote.file(name); }
     static QString longFolder() {

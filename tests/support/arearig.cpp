@@ -6,10 +6,12 @@
 #include "app/ui/toolbook.h"
 #include "editor/tledit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 RigShell::RigShell(ScriptedUserInteraction &user, Settings &prefs, QString programDir,
                    QMainWindow &window, MainWidgets &widgets, MainActions &actions)
@@ -48,8 +50,7 @@ void RigShell::updateMenuStates() {
         area->updateMenus(s);
 }
 
-AreaRig::AreaRig(bool show)
-    : shell(ui, settings, program.path(), window, w, a) {
+AreaRig::AreaRig(bool show) : shell(ui, settings, program.path(), window, w, a) {
     buildMainWidgets(&window, w);
     a.build(window.menuBar(), &window);
     w.webPage->setEnabled(false);
@@ -70,4 +71,18 @@ AreaRig::~AreaRig() {
 void AreaRig::openDocument(bool open) {
     w.webPage->setEnabled(open);
     w.powerBook->setEnabled(open);
+}
+
+void AreaRig::press(const QString &name) {
+    if (auto *button = window.findChild<QToolButton *>(name))
+        button->click();
+    else
+        find<QAction>(name)->trigger();
+}
+
+bool AreaRig::usable(const QString &name) {
+    if (auto *button = window.findChild<QToolButton *>(name))
+        return button->isEnabled();
+    QAction *action = find<QAction>(name);
+    return action->isEnabled() && !MainActions::isPending(action);
 }

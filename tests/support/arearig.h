@@ -21,8 +21,8 @@
 
 class RigShell : public Shell {
 public:
-    RigShell(ScriptedUserInteraction &user, Settings &prefs, QString programDir, QMainWindow &window,
-             MainWidgets &widgets, MainActions &actions);
+    RigShell(ScriptedUserInteraction &user, Settings &prefs, QString programDir,
+             QMainWindow &window, MainWidgets &widgets, MainActions &actions);
 
     UserInteraction &ui() override { return m_user; }
     Settings &settings() override { return m_prefs; }
@@ -72,6 +72,12 @@ struct AreaRig {
 
     // As if a document were open (the document editor enabled).
     void openDocument(bool open = true);
+
+    // Presses an entry: a tool button of that name is clicked, else the menu
+    // entry is triggered.
+    void press(const QString &name);
+    // Whether the user can press it: enabled, and for an entry, built.
+    bool usable(const QString &name);
 
     template <typename T> T *find(const QString &name) {
         T *child = window.findChild<T *>(name);

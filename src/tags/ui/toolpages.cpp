@@ -1,10 +1,11 @@
 #include "tags/ui/toolpages.h"
+
 #include "app/ui/mainwidgets.h"
+#include "app/ui/toolpagerow.h"
 #include "settings/settings.h"
 #include "tags/tagtext.h"
 #include "tags/ui/tagcontroller.h"
 
-#include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -31,22 +32,6 @@ public:
     }
 };
 
-QBoxLayout *rowOf(QWidget *page) {
-    if (auto *existing = qobject_cast<QBoxLayout *>(page->layout()))
-        return existing;
-    auto *row = new QHBoxLayout(page);
-    row->setContentsMargins(2, 1, 2, 1);
-    row->setSpacing(1);
-    row->addStretch(1);
-    return row;
-}
-
-// Adds a control before the stretch that closes the row.
-void addToRow(QWidget *page, QWidget *control) {
-    QBoxLayout *row = rowOf(page);
-    row->insertWidget(qMax(0, row->count() - 1), control);
-}
-
 } // namespace
 
 ToolPages::ToolPages(TagController &tags, const std::array<QWidget *, 14> &pages,
@@ -57,23 +42,6 @@ ToolPages::ToolPages(TagController &tags, const std::array<QWidget *, 14> &pages
     buildListsButton(pages[MainWidgets::Lists]);
 }
 
-QToolButton *ToolPages::button(QWidget *page, const QString &name, const QString &caption,
-                               const QString &hint) {
-    auto *b = new QToolButton(page);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setAutoRaise(true);
-    b->setMinimumSize(25, 25);
-    // A caption is never squeezed below its own width.
-    b->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    if (!hint.isEmpty()) {
-        b->setToolTip(hint);
-        b->setStatusTip(hint);
-    }
-    addToRow(page, b);
-    return b;
-}
-
 QToolButton *ToolPages::arrow(QWidget *page, const QString &name, const QString &hint) {
     auto *b = new QToolButton(page);
     b->setObjectName(name);
@@ -82,7 +50,7 @@ QToolButton *ToolPages::arrow(QWidget *page, const QString &name, const QString 
     b->setFixedSize(12, 25);
     b->setToolTip(hint);
     b->setStatusTip(hint);
-    addToRow(page, b);
+    addToToolPageRow(page, b);
     connect(b, &QToolButton::clicked, this, [this, b, hint] { m_tags.showDropDown(b, hint); });
     return b;
 }
@@ -99,8 +67,8 @@ void ToolPages::buildFontPage(QWidget *page) {
         {"SuperScriptBtn", "Sup", "Insert Superscript", "<SUP>"},
     };
     for (const Wrap &w : wraps) {
-        QToolButton *b =
-            button(page, QLatin1String(w.name), QLatin1String(w.caption), QLatin1String(w.hint));
+        QToolButton *b = addToolPageButton(page, QLatin1String(w.name), QLatin1String(w.caption),
+                                           QLatin1String(w.hint));
         const QString tag = QLatin1String(w.tag);
         connect(b, &QToolButton::clicked, this, [this, tag] { m_tags.insertSelected(tag); });
     }
@@ -114,31 +82,36 @@ void ToolPages::buildFontPage(QWidget *page) {
     f.setUnderline(true);
     page->findChild<QToolButton *>(QStringLiteral("SpeedButton53"))->setFont(f);
 
-    QToolButton *plus = button(page, QStringLiteral("FontPlus"), QStringLiteral("A+"),
-                               QStringLiteral("Enlarge font size of selected text using FONT tag"));
+    QToolButton *plus =
+        addToolPageButton(page, QStringLiteral("FontPlus"), QStringLiteral("A+"),
+                          QStringLiteral("Enlarge font size of selected text using FONT tag"));
     connect(plus, &QToolButton::clicked, this, [this] {
         m_tags.insertSelected2(fontStepTag(m_settings.fontSizeChange, true),
                                QStringLiteral("</FONT>"));
     });
     QToolButton *minus =
-        button(page, QStringLiteral("SpeedButton5"), QStringLiteral("A-"),
-               QStringLiteral("Descrease font size of selected text using FONT tag"));
+        addToolPageButton(page, QStringLiteral("SpeedButton5"), QStringLiteral("A-"),
+                          QStringLiteral("Descrease font size of selected text using FONT tag"));
     connect(minus, &QToolButton::clicked, this, [this] {
         m_tags.insertSelected2(fontStepTag(m_settings.fontSizeChange, false),
                                QStringLiteral("</FONT>"));
     });
-    QToolButton *color = button(page, QStringLiteral("SpeedButton68"), QStringLiteral("Color"),
-                                QStringLiteral("Insert font color tag"));
+    QToolButton *color =
+        addToolPageButton(page, QStringLiteral("SpeedButton68"), QStringLiteral("Color"),
+                          QStringLiteral("Insert font color tag"));
     connect(color, &QToolButton::clicked, this, [this] { m_tags.insertFontColor(); });
-    QToolButton *font = button(page, QStringLiteral("SpeedButton13"), QStringLiteral("Font"),
-                               QStringLiteral("Open Font Dialog Box"));
+    QToolButton *font =
+        addToolPageButton(page, QStringLiteral("SpeedButton13"), QStringLiteral("Font"),
+                          QStringLiteral("Open Font Dialog Box"));
     connect(font, &QToolButton::clicked, this, [this] { m_tags.insertFontFromDialog(); });
-    QToolButton *center = button(page, QStringLiteral("SpeedButton6"), QStringLiteral("Center"),
-                                 QStringLiteral("Center item"));
+    QToolButton *center =
+        addToolPageButton(page, QStringLiteral("SpeedButton6"), QStringLiteral("Center"),
+                          QStringLiteral("Center item"));
     connect(center, &QToolButton::clicked, this,
             [this] { m_tags.insertSelected(QStringLiteral("<CENTER>")); });
-    QToolButton *comment = button(page, QStringLiteral("CommentButton"), QStringLiteral("<!>"),
-                                  QStringLiteral("Insert a comment tag"));
+    QToolButton *comment =
+        addToolPageButton(page, QStringLiteral("CommentButton"), QStringLiteral("<!>"),
+                          QStringLiteral("Insert a comment tag"));
     connect(comment, &QToolButton::clicked, this,
             [this] { m_tags.insertSelected2(QStringLiteral("<!--"), QStringLiteral("-->")); });
 
@@ -152,7 +125,7 @@ void ToolPages::buildFontPage(QWidget *page) {
         m_fontSize->addItem(QString::number(i));
     m_fontSize->setCurrentIndex(2);
     m_fontSize->setMinimumContentsLength(2);
-    addToRow(page, m_fontSize);
+    addToToolPageRow(page, m_fontSize);
     connect(m_fontSize, &QComboBox::textActivated, this, [this](const QString &size) {
         m_tags.insertSelected2(fontSizeTag(size), QStringLiteral("</FONT>"));
     });
@@ -163,7 +136,7 @@ void ToolPages::buildFontPage(QWidget *page) {
     m_screenFonts->setEditable(true);
     m_screenFonts->setInsertPolicy(QComboBox::NoInsert);
     m_screenFonts->setMinimumContentsLength(14);
-    addToRow(page, m_screenFonts);
+    addToToolPageRow(page, m_screenFonts);
     connect(m_screenFonts, &QComboBox::textActivated, this, [this](const QString &name) {
         if (!name.isEmpty())
             m_tags.insertSelected2(fontFaceTag(name), QStringLiteral("</FONT>"));
@@ -193,37 +166,39 @@ void ToolPages::buildFormatPage(QWidget *page) {
                                       "SpeedButton28", "SpeedButton27", "SpeedButton26"};
     for (int i = 1; i <= 6; ++i) {
         const QString caption = QStringLiteral("H%1").arg(i);
-        QToolButton *b = button(page, caption, caption, QStringLiteral("Insert heading this size"));
+        QToolButton *b =
+            addToolPageButton(page, caption, caption, QStringLiteral("Insert heading this size"));
         connect(b, &QToolButton::clicked, this, [this, caption] {
             m_tags.insertSelected(QLatin1Char('<') + caption + QLatin1Char('>'));
         });
         arrow(page, QLatin1String(arrowNames[i - 1]), caption);
     }
     QToolButton *div =
-        button(page, QStringLiteral("SpeedButton44"), QStringLiteral("DIV"), QString());
+        addToolPageButton(page, QStringLiteral("SpeedButton44"), QStringLiteral("DIV"), QString());
     connect(div, &QToolButton::clicked, this,
             [this] { m_tags.insertSelected(QStringLiteral("<DIV>")); });
     arrow(page, QStringLiteral("SpeedButton23"), QStringLiteral("DIV"));
 
-    QToolButton *p = button(page, QStringLiteral("ParagraphBtn"), QStringLiteral("P"),
-                            QStringLiteral("Insert Paragraph marker"));
+    QToolButton *p = addToolPageButton(page, QStringLiteral("ParagraphBtn"), QStringLiteral("P"),
+                                       QStringLiteral("Insert Paragraph marker"));
     connect(p, &QToolButton::clicked, this, [this] { m_tags.insertParagraphMarker(false); });
     arrow(page, QStringLiteral("PDnArrow"), QStringLiteral("P"));
 
-    QToolButton *br = button(page, QStringLiteral("BRButton"), QStringLiteral("BR"),
-                             QStringLiteral("Insert line break"));
+    QToolButton *br = addToolPageButton(page, QStringLiteral("BRButton"), QStringLiteral("BR"),
+                                        QStringLiteral("Insert line break"));
     connect(br, &QToolButton::clicked, this, [this] { m_tags.insertText(QStringLiteral("<BR>")); });
     arrow(page, QStringLiteral("SpeedButton24"), QStringLiteral("BR"));
 
-    QToolButton *hr = button(page, QStringLiteral("SpeedButton10"), QStringLiteral("HR"),
-                             QStringLiteral("Insert horizontal bar"));
+    QToolButton *hr = addToolPageButton(page, QStringLiteral("SpeedButton10"), QStringLiteral("HR"),
+                                        QStringLiteral("Insert horizontal bar"));
     connect(hr, &QToolButton::clicked, this, [this] { m_tags.insertText(QStringLiteral("<HR>")); });
     arrow(page, QStringLiteral("SpeedButton25"), QStringLiteral("HR"));
 }
 
 void ToolPages::buildListsButton(QWidget *page) {
-    QToolButton *bullet = button(page, QStringLiteral("SpeedButton69"), QStringLiteral("UL"),
-                                 QStringLiteral("Insert bullet mark"));
+    QToolButton *bullet =
+        addToolPageButton(page, QStringLiteral("SpeedButton69"), QStringLiteral("UL"),
+                          QStringLiteral("Insert bullet mark"));
     connect(bullet, &QToolButton::clicked, this, [this] {
         m_tags.insertSelected2(QStringLiteral("<UL><LI>"), QStringLiteral("</UL>"));
     });

@@ -22,8 +22,6 @@ private:
     void buildFontPage(QWidget *page);
     void buildFormatPage(QWidget *page);
     void buildListsButton(QWidget *page);
-    QToolButton *button(QWidget *page, const QString &name, const QString &caption,
-                        const QString &hint);
     QToolButton *arrow(QWidget *page, const QString &name, const QString &hint);
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -10,6 +10,7 @@
 #include "generators/effects/ui/effectsdialog.h"
 #include "generators/effects/ui/effectsgenerator.h"
 #include "generators/host/generatorhostimpl.h"
+#include "modal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,33 +48,7 @@ struct EffectsFixture : AreaRig {
             focus->clearFocus();
         area.reset();
     }
-
-    void press(const QString &name) {
-        if (auto *button = window.findChild<QToolButton *>(name))
-            button->click();
-        else
-            find<QAction>(name)->trigger();
-    }
-    bool usable(const QString &name) {
-        if (auto *button = window.findChild<QToolButton *>(name))
-            return button->isEnabled();
-        QAction *action = find<QAction>(name);
-        return action->isEnabled() && !MainActions::isPending(action);
-    }
 };
-
-// Runs `step` on the modal dialog the next action opens, then closes it
-// unless the step did.
-void onModal(const std::function<void(QDialog *)> &step) {
-    QTimer::singleShot(0, [step] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no modal dialog");
-        step(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 } // namespace
 

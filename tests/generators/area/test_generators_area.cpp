@@ -10,6 +10,7 @@
 #include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "generators/template/ui/templatedialog.h"
+#include "modal.h"
 #include "preview/htmlviewer.h"
 
 #include <QAction>
@@ -67,34 +68,7 @@ struct GeneratorsFixture : AreaRig {
         openDocument(false);
         shell.updateMenuStates();
     }
-
-    // Presses an entry: a menu entry is triggered, a button clicked.
-    void press(const QString &name) {
-        if (auto *button = window.findChild<QToolButton *>(name))
-            button->click();
-        else
-            find<QAction>(name)->trigger();
-    }
-    bool usable(const QString &name) {
-        if (auto *button = window.findChild<QToolButton *>(name))
-            return button->isEnabled();
-        QAction *action = find<QAction>(name);
-        return action->isEnabled() && !MainActions::isPending(action);
-    }
 };
-
-// Runs `step` on the modal dialog the next action opens, then closes it
-// unless the step did.
-void onModal(const std::function<void(QDialog *)> &step) {
-    QTimer::singleShot(0, [step] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no modal dialog");
-        step(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 const QString kTemplatePage = QStringLiteral("<HTML>\r\n"
                                              "<!--##Heading\r\n"

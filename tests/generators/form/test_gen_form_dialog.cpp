@@ -6,6 +6,7 @@
 #include "generators/form/ui/formentrydialog.h"
 #include "generators/form/ui/formgenerator.h"
 #include "generators/form/ui/formvedadialog.h"
+#include "modal.h"
 #include "testfolder.h"
 
 #include <QAction>
@@ -31,19 +32,6 @@ template <class T> T *child(QObject *parent, const char *name) {
     if (!w)
         qFatal("no control %s", name);
     return w;
-}
-
-// Runs `step` on the modal dialog the next action opens; the dialog is closed
-// with Cancel afterwards should the step leave it open (a failed check).
-void onModal(const std::function<void(QDialog *)> &step) {
-    QTimer::singleShot(0, [step] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no modal dialog");
-        step(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
 }
 
 void typeInto(QDialog *d, const char *name, const QString &text) {
