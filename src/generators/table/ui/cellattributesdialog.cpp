@@ -3,6 +3,7 @@
 #include "app/userinteraction.h"
 #include "generators/common/ui/colorbutton.h"
 #include "generators/generatorhost.h"
+#include "generators/table/ui/tablecontrols.h"
 #include "settings/colors.h"
 
 #include <QCheckBox>
@@ -16,27 +17,7 @@
 
 namespace {
 
-constexpr int kNoBound = 99999;
-
-template <class W> W *named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QSpinBox *spinBox(QWidget *parent, const char *name, int min, int max, int value) {
-    auto *box = named(new QSpinBox(parent), name);
-    box->setRange(min, max);
-    box->setValue(value);
-    return box;
-}
-
-QComboBox *alignList(QWidget *parent, const char *name, const QStringList &items) {
-    auto *box = named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    return box;
-}
+using namespace TableControls;
 
 QWidget *row(QWidget *parent, QWidget *a, QWidget *b) {
     auto *box = new QWidget(parent);

@@ -4,6 +4,7 @@
 #include "generators/common/ui/generatorpreview.h"
 #include "generators/common/ui/radiogroup.h"
 #include "generators/generatorhost.h"
+#include "generators/table/ui/tablecontrols.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,24 +26,11 @@
 
 namespace {
 
-// Spin boxes "without bounds" still need limits; these are far beyond any
-// table a page would hold.
-constexpr int kNoBound = 99999;
+using namespace TableControls;
+
 // Rows have no upper bound of their own; this one keeps a slip of the finger
 // from building millions of lines.
 constexpr int kMaxRows = 10000;
-
-template <class W> W *named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QSpinBox *spinBox(QWidget *parent, const char *name, int min, int max, int value) {
-    auto *box = named(new QSpinBox(parent), name);
-    box->setRange(min, max);
-    box->setValue(value);
-    return box;
-}
 
 QLineEdit *colorField(QWidget *parent, const char *name) {
     auto *field = named(new QLineEdit(parent), name);
@@ -60,14 +48,6 @@ QWidget *withButton(QWidget *parent, QWidget *field, QWidget *button) {
     if (button)
         row->addWidget(button);
     row->addStretch();
-    return box;
-}
-
-QComboBox *alignList(QWidget *parent, const char *name, const QStringList &items) {
-    auto *box = named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->addItems(items);
-    box->setInsertPolicy(QComboBox::NoInsert);
     return box;
 }
 
