@@ -5,6 +5,7 @@
 #include "publish/sockclient.h"
 
 #include <QObject>
+#include <QRandomGenerator>
 #include <QStringList>
 
 // Every status text a client reports, without the line end of reply lines.
@@ -49,4 +50,13 @@ inline void aimAtLocalServer(FtpClient &client, quint16 port, const QString &use
     client.setUserId(user);
     client.setPassword(password);
     client.setTimeOut(timeOut);
+}
+
+// Bytes of every value, the same for the same seed.
+inline QByteArray randomBytes(qint64 size, quint32 seed) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (char &c : bytes)
+        c = char(generator.generate() & 0xFF);
+    return bytes;
 }

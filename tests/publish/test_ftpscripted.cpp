@@ -4,7 +4,6 @@
 #include "testfolder.h"
 
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -22,14 +21,6 @@ QList<QByteArray> lines(const QString &joined) {
     for (const QString &line : joined.split(QLatin1Char('|'), Qt::SkipEmptyParts))
         result << line.toLatin1();
     return result;
-}
-
-QByteArray randomBytes(qint64 size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(7);
-    for (char &c : bytes)
-        c = char(generator.generate() & 0xFF);
-    return bytes;
 }
 } // namespace
 
@@ -304,7 +295,7 @@ private slots:
         QFETCH(int, timeOut);
         QFETCH(QString, failure);
         TestFolder folder;
-        const QByteArray bytes = randomBytes(size);
+        const QByteArray bytes = randomBytes(size, 7);
         const QString path = folder.write(QStringLiteral("page.htm"), bytes);
         FakeFtpServer server;
         server.setGreeting("220 Ready.\r\n");

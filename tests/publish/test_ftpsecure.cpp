@@ -7,7 +7,6 @@
 #include "realftpserver.h"
 #include "testfolder.h"
 
-#include <QRandomGenerator>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslError>
@@ -17,14 +16,6 @@
 namespace {
 const QString kUser = QStringLiteral("webmaster");
 const QString kPassword = QStringLiteral("pa55-word");
-
-QByteArray randomBytes(qint64 size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char &c : bytes)
-        c = char(generator.generate() & 0xFF);
-    return bytes;
-}
 } // namespace
 
 class TestFtpSecure : public QObject {

@@ -4,21 +4,12 @@
 #include "testfolder.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QtTest>
 #include <memory>
 
 namespace {
 const QString kUser = QStringLiteral("webmaster");
 const QString kPassword = QStringLiteral("pa55-word");
-
-QByteArray randomBytes(qint64 size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char &c : bytes)
-        c = char(generator.generate() & 0xFF);
-    return bytes;
-}
 } // namespace
 
 // Uploads to a real FTP server on 127.0.0.1, compared byte for byte with
