@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/textlines.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -90,4 +92,3 @@ QString decode(const char *bytes, int length);
 // when the bytes are valid UTF-8, otherwise as Windows-1252; `wasUtf8` tells
 // which. Lines may end in CR LF, LF or CR.
 QString decodeText(const QByteArray &bytes, bool *wasUtf8 = nullptr);
-QStringList splitLines(const QString &text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/textlines.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +25,7 @@ bool readLines(const QString &path, QStringList &lines, QString *error,
 
 // Splits text at CR LF, LF or CR; a line end at the very end gives no empty
 // line.
-QStringList splitLines(const QString &text);
+using ::splitLines;
 
 // Writes the lines, each followed by CR LF. On failure the file on disk is
 // unchanged and `error` says why.

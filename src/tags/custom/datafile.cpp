@@ -31,23 +31,6 @@ Lines read(const QString &path) {
     return result;
 }
 
-QStringList splitLines(const QString &text) {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines << text.mid(start);
-    return lines;
-}
 
 bool isDamagedLine(const QString &line) {
     if (line.size() > kMaxLineLength)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/textlines.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +27,7 @@ struct Lines {
 Lines read(const QString &path);
 
 // Splits text into lines the same way.
-QStringList splitLines(const QString &text);
+using ::splitLines;
 
 // Whether a line read from a file is damaged: longer than kMaxLineLength, or
 // holding control characters (binary bytes) other than a tab.
