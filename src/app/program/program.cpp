@@ -33,7 +33,8 @@ TagInsertion tagInsertionOf(TagController &t) {
 
 } // namespace
 
-Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
+Program::Program(Workbench workbench, SessionOptions session)
+    : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
     MainWidgets &w = window.widgets();
     MainActions &a = window.actions();
@@ -67,8 +68,8 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                                 w.toolPages[MainWidgets::Templates], a);
     m_documents->setBeforeSave([this] { m_pageHead->setLastModifiedDate(); });
     m_documents->setNewPageWizard([this] { return m_pageHead->startInitialValues(); });
-    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged,
-                     m_editing.get(), &EditorArea::documentChanged);
+    QObject::connect(m_documents.get(), &ActiveDocument::currentDocumentChanged, m_editing.get(),
+                     &EditorArea::documentChanged);
 
     m_customTags = std::make_unique<CustomTagsArea>(
         window, tagInsertionOf(*m_tags), window.workbench().store.raw(),
@@ -92,9 +93,12 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                          w.toolPages[MainWidgets::Forms], w.toolPages[MainWidgets::Templates]},
         a);
 
-    for (Area *area : std::initializer_list<Area *>{
-             m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
-             m_documents.get(), m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
+    // Before the documents: unsaved pages are offered before AutoLoad opens one.
+    m_session = std::make_unique<SessionArea>(window, *m_documents, std::move(session));
+    for (Area *area :
+         std::initializer_list<Area *>{m_editing.get(), m_preview.get(), m_projects.get(),
+                                       m_customTags.get(), m_session.get(), m_documents.get(),
+                                       m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
@@ -103,6 +107,7 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
 
 Program::~Program() {
     m_window->detachAreas();
+    m_session.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();

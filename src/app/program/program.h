@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/mainwindow.h"
+#include "documents/session/ui/sessionarea.h"
 
 #include <memory>
 
@@ -22,7 +23,9 @@ class TagController;
 // them. The only place that knows every area.
 class Program {
 public:
-    explicit Program(Workbench workbench);
+    // `session`: where the open documents are listed for a crash, and the
+    // files to open after start-up (none in tests by default).
+    explicit Program(Workbench workbench, SessionOptions session = {});
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -39,6 +42,7 @@ public:
     EvaluationArea &evaluation() { return *m_evaluation; }
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
+    SessionArea &session() { return *m_session; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -55,4 +59,5 @@ private:
     std::unique_ptr<EvaluationArea> m_evaluation;
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
+    std::unique_ptr<SessionArea> m_session;
 };
