@@ -4,6 +4,7 @@
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
 #include "editor/options/ui/editoroptionsarea.h"
+#include "editor/tidy/ui/tidyarea.h"
 #include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
 #include "preview/controller/previewcontroller.h"
@@ -102,12 +103,15 @@ Program::Program(Workbench workbench, SessionOptions session)
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
+    m_tidy = std::make_unique<TidyArea>(window, *m_documents, a);
+    window.addArea(m_tidy.get());
     window.updateMenuStates();
 }
 
 Program::~Program() {
     m_window->detachAreas();
     m_session.reset();
+    m_tidy.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_evaluation.reset();

@@ -16,6 +16,7 @@ class PageHeadArea;
 class PreviewController;
 class ProjectArea;
 class TagController;
+class TidyArea;
 
 // The composition root: builds the main window and every area in order,
 // hands each area the small interfaces and widgets it needs, and adds the
@@ -43,6 +44,7 @@ public:
     GeneratorHost &generatorHost() { return *m_generatorHost; }
     GeneratorsArea &generators() { return *m_generators; }
     SessionArea &session() { return *m_session; }
+    TidyArea &tidy() { return *m_tidy; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -60,4 +62,5 @@ private:
     std::unique_ptr<GeneratorHost> m_generatorHost;
     std::unique_ptr<GeneratorsArea> m_generators;
     std::unique_ptr<SessionArea> m_session;
+    std::unique_ptr<TidyArea> m_tidy;
 };
