@@ -32,9 +32,11 @@ bool SessionList::begin(QString *error) {
         return false;
     }
     // A name no other run has had: the process number alone may come again.
-    const QString run = QStringLiteral("%1-%2")
+    static int lists = 0;
+    const QString run = QStringLiteral("%1-%2-%3")
                             .arg(QDateTime::currentMSecsSinceEpoch())
-                            .arg(QCoreApplication::applicationPid());
+                            .arg(QCoreApplication::applicationPid())
+                            .arg(++lists);
     m_listFile = QDir(m_folder).absoluteFilePath(run + QStringLiteral(".lst"));
     auto lock = std::make_unique<QLockFile>(lockFileOf(m_listFile));
     lock->setStaleLockTime(0);
