@@ -53,12 +53,10 @@ InstanceServer::InstanceServer(QObject *parent)
 InstanceServer::~InstanceServer() = default;
 
 bool InstanceServer::listen(const QString &serverName) {
-    if (m_server->listen(serverName))
-        return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // Someone answering there is a running program; otherwise the socket
-    // file is a leftover of one that ended without removing it.
+    // Someone answering there is a running program; otherwise whatever is
+    // there is a leftover of one that ended without removing its socket.
+    // (Qt replaces a socket file when it listens with access options, so the
+    // question is asked first.)
     QLocalSocket probe;
     probe.connectToServer(serverName);
     if (probe.waitForConnected(1000)) {

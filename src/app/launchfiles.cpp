@@ -1,6 +1,7 @@
 #include "app/launchfiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QUrl>
 
 QStringList launchFiles(const QStringList &arguments, const QString &workingDir) {
@@ -15,7 +16,9 @@ QStringList launchFiles(const QStringList &arguments, const QString &workingDir)
         if (argument.isEmpty() || (options && argument.startsWith(QLatin1Char('-'))))
             continue;
         QString path = argument;
-        if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+        if (scheme.match(argument).hasMatch() && argument.contains(QLatin1String(":/"))) {
+            // A URL: only a local file's is opened.
             const QUrl url(argument);
             if (!url.isLocalFile())
                 continue;
