@@ -11,6 +11,7 @@
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTabBar>
 #include <QTimer>
@@ -23,7 +24,9 @@ int main(int argc, char *argv[]) {
         return 2;
     const QStringList pages = args.mid(3);
     Settings settings;
-    SettingsStore store(args.at(2) + QStringLiteral("/store.ini"));
+    // The store beside the sessions folder, in the test's own user folder:
+    // the program folder is the build tree's, shared by every test.
+    SettingsStore store(QDir::cleanPath(args.at(1) + QStringLiteral("/../store.ini")));
     ScriptedUserInteraction ui;
     Program program(Workbench{settings, store, ui, args.at(2) + QStringLiteral("/")},
                     SessionOptions{args.at(1), pages, {}});
