@@ -2,13 +2,14 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileInfo>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -35,11 +36,13 @@ RecoverPagesDialog::RecoverPagesDialog(const QList<RecoverablePage> &pages, QWid
 
     m_list->setObjectName(QStringLiteral("RecoverList"));
     m_list->setRootIsDecorated(false);
+    m_list->setTextElideMode(Qt::ElideMiddle); // a long path keeps its file name
     m_list->setColumnCount(4);
     m_list->setHeaderLabels({QStringLiteral("Page"), QStringLiteral("Unsaved text of"),
                              QStringLiteral("Last saved"), QStringLiteral("Action")});
     for (const RecoverablePage &page : pages) {
-        auto *item = new QTreeWidgetItem(m_list, {QFileInfo(page.document).fileName(),
+        // The whole path: two pages of one name in different folders stay apart.
+        auto *item = new QTreeWidgetItem(m_list, {QDir::toNativeSeparators(page.document),
                                                   stamp(page.copyWritten),
                                                   stamp(page.documentSaved), QString()});
         item->setToolTip(0, page.document);
@@ -50,9 +53,17 @@ RecoverPagesDialog::RecoverPagesDialog(const QList<RecoverablePage> &pages, QWid
         m_list->setItemWidget(item, 3, choice);
         m_choices << choice;
     }
-    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < 4; ++c)
-        m_list->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    // The path takes the room left; the choice is as wide as its box.
+    QHeaderView *header = m_list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 3; ++c)
+        header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(3, QHeaderView::Fixed);
+    int choiceWidth = header->sectionSizeHint(3);
+    for (const QComboBox *choice : m_choices)
+        choiceWidth = std::max(choiceWidth, choice->sizeHint().width());
+    header->resizeSection(3, choiceWidth);
     layout->addWidget(m_list);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -60,7 +71,7 @@ RecoverPagesDialog::RecoverPagesDialog(const QList<RecoverablePage> &pages, QWid
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(640, 300);
+    resize(780, 320);
 }
 
 QList<RecoveryAction> RecoverPagesDialog::actions() const {
