@@ -143,6 +143,24 @@ private slots:
         QCOMPARE(rig.ui.unexpected(), 0);
     }
 
+    // Findings are listed in the page's order, whatever order Tidy noticed
+    // them in; those about one place keep Tidy's order.
+    void resultsInPageOrder() {
+        using K = TidyFinding::Kind;
+        TidyResultsDialog dialog;
+        dialog.showFindings("/p/a.htm", {{K::Warning, 12, 16, "c"},
+                                         {K::Warning, 8, 0, "b"},
+                                         {K::Error, 12, 0, "x"},
+                                         {K::Warning, 12, 0, "y"},
+                                         {K::Warning, 0, 0, "a"}});
+        QStringList order;
+        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i)
+            order << dialog.list()->topLevelItem(i)->text(3);
+        QCOMPARE(order, (QStringList{"a", "b", "x", "y", "c"}));
+        QCOMPARE(dialog.list()->topLevelItem(0)->text(0), QString()); // the whole page
+        QCOMPARE(dialog.list()->topLevelItem(2)->text(2), QString("Error"));
+    }
+
     // A finding about a page closed since is not reopened, and the caret of
     // the page on screen stays where it is.
     void findingOfAClosedPageIsNotReopened() {

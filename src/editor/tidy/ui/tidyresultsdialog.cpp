@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -32,11 +33,18 @@ TidyResultsDialog::TidyResultsDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
     connect(m_list, &QTreeWidget::itemActivated, this, &TidyResultsDialog::activate);
-    resize(620, 320);
+    resize(700, 360);
 }
 
-void TidyResultsDialog::showFindings(const QString &document, const QList<TidyFinding> &findings) {
+void TidyResultsDialog::showFindings(const QString &document, QList<TidyFinding> findings) {
     m_document = document;
+    // In the page's order, as the user goes through it; Tidy reports some
+    // faults only where it notices them (an unclosed table at </body>), and
+    // findings about one place keep Tidy's order.
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const TidyFinding &a, const TidyFinding &b) {
+                         return a.line != b.line ? a.line < b.line : a.column < b.column;
+                     });
     setWindowTitle(QStringLiteral("HTML Tidy - ") + QFileInfo(document).fileName());
     m_list->clear();
     int warnings = 0;

@@ -16,8 +16,8 @@ class TidyResultsDialog : public QDialog {
 public:
     explicit TidyResultsDialog(QWidget *parent = nullptr);
 
-    // Shows the findings about `document`.
-    void showFindings(const QString &document, const QList<TidyFinding> &findings);
+    // Shows the findings about `document`, ordered by line and column.
+    void showFindings(const QString &document, QList<TidyFinding> findings);
     QString document() const { return m_document; }
     QTreeWidget *list() const { return m_list; }
     QString summary() const;
