@@ -164,6 +164,7 @@ private slots:
              {"libqt6widgets6", "libqt6webenginecore6", "libqt6webenginecore6-bin",
               "libqscintilla2-qt6", "libtidy", "qt6-image-formats-plugins"})
             QVERIFY2(depends.contains(package), package);
+        QVERIFY(run("dpkg-deb", {"-f", deb, "Recommends"}).contains("qt6-wayland"));
     }
 
     // `quilmead a.htm` opens a tab; `quilmead b.htm` while it runs hands
