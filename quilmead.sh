@@ -11,6 +11,7 @@ PACKAGES=(
   libqscintilla2-qt6-dev qt6-webengine-dev qt6-pdf-dev libgl1-mesa-dev
   xvfb xauth python3 python3-pyftpdlib python3-openssl curl hunspell hunspell-en-us
   wamerican wbritish wdutch wfrench wngerman witalian wspanish
+  libtidy-dev desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 
 install_packages() {

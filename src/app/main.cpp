@@ -1,19 +1,34 @@
-// Quilmead: start-up. The splash window shows first; the main window is made
-// and runs its creation step; then the splash goes, the main window shows and
-// the event loop runs. The preview engine is loaded only when the first page
-// is to be shown, so that it neither delays the first window nor costs
-// memory while no page is open.
+// Quilmead: start-up. Files given on the command line go to a program that
+// is running already, if there is one, and this start ends. Otherwise the
+// splash window shows first; the main window is made and runs its creation
+// step; then the splash goes, the main window shows, unsaved pages of an
+// earlier run that crashed are offered, the given files open, and the event
+// loop runs. The preview engine is loaded only when the first page is to be
+// shown, so that it neither delays the first window nor costs memory while no
+// page is open.
+//
+// Two environment variables serve the tests that start the program itself:
+//   QUILMEAD_STARTUP_REPORT=1   once the window is up, print "program-dir",
+//                               "tips", "module-dir", "engine-loaded" (or
+//                               "engine-error") and "window-visible", then quit.
+//   QUILMEAD_ANSWER_RECOVERY=open|discard|later
+//                               instead of the "Recover unsaved pages" dialog,
+//                               print each offered page ("recover-page PATH")
+//                               and answer for all of them.
 
+#include "app/instancelink.h"
+#include "app/launchfiles.h"
+#include "app/program/program.h"
 #include "app/programdir.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/dialogdecorations.h"
-#include "app/program/program.h"
 #include "app/ui/qtuserinteraction.h"
 #include "preview/viewerengine.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
@@ -43,6 +58,26 @@ void benchMark(const char *what) {
     std::fflush(stdout);
 }
 
+void report(const QString &key, const QString &value) {
+    std::printf("%s %s\n", qPrintable(key), qPrintable(value));
+    std::fflush(stdout);
+}
+
+// The recovery answer for tests (QUILMEAD_ANSWER_RECOVERY); none when unset.
+RecoveryChooser scriptedRecovery() {
+    const QString answer = qEnvironmentVariable("QUILMEAD_ANSWER_RECOVERY");
+    if (answer.isEmpty())
+        return {};
+    return [answer](const QList<RecoverablePage> &pages, QList<RecoveryAction> &actions) {
+        for (const RecoverablePage &page : pages) {
+            report(QStringLiteral("recover-page"), page.document);
+            actions << (answer == QLatin1String("discard") ? RecoveryAction::Discard
+                                                           : RecoveryAction::Open);
+        }
+        return answer == QLatin1String("open") || answer == QLatin1String("discard");
+    };
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -53,14 +88,25 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnholm"));
     QApplication::setApplicationName(QStringLiteral("Quilmead"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnholm.Quilmead"));
+
+    // `quilmead FILE...` while the program runs: the running window opens them.
+    const QStringList files = launchFiles(app.arguments().mid(1), QDir::currentPath());
+    const QString serverName =
+        instanceServerName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!files.isEmpty() && handOverFiles(serverName, files))
+        return 0;
+    InstanceServer server;
+    server.listen(serverName);
 
     DialogDecorations::install();
     SplashWindow splash;
     splash.showNow();
 
-    const QString programDir =
-        resolveProgramDir(QApplication::applicationDirPath(),
-                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString programDir = resolveProgramDir(QApplication::applicationDirPath(), userDataDir);
+    const QString moduleDir =
+        resolveModuleDir(QApplication::applicationDirPath(), ViewerEngine::moduleFileName());
     const QString title = QStringLiteral("Quilmead 32");
     QtUserInteraction ui(programDir, title);
     // A question during start-up comes in front of the splash, at once.
@@ -68,7 +114,11 @@ int main(int argc, char *argv[]) {
     Settings settings;
     SettingsStore store;
 
-    Program program(Workbench{settings, store, ui, programDir});
+    Program program(
+        Workbench{settings, store, ui, programDir},
+        SessionOptions{userDataDir + QStringLiteral("/sessions"), files, scriptedRecovery()});
+    QObject::connect(&server, &InstanceServer::filesArrived, &program.session(),
+                     &SessionArea::openFiles);
     MainWindow &window = program.window();
     ui.setParentWindow(&window);
     ui.setTipBook(&window.tips());
@@ -77,12 +127,25 @@ int main(int argc, char *argv[]) {
     splash.close();
     window.show();
     // The preview engine is loaded when the first page is to be shown.
-    ViewerEngine::instance().loadOnDemand(QApplication::applicationDirPath());
+    ViewerEngine::instance().loadOnDemand(moduleDir);
     if (qEnvironmentVariableIsSet("QUILMEAD_BENCH_STARTUP")) {
-        QTimer::singleShot(0, &window, [] {
+        QTimer::singleShot(0, &window, [moduleDir] {
             benchMark("shown-idle");
-            ViewerEngine::instance().load(QApplication::applicationDirPath());
+            ViewerEngine::instance().load(moduleDir);
             benchMark("engine-loaded");
+            QTimer::singleShot(0, [] { QApplication::exit(0); });
+        });
+    } else if (qEnvironmentVariableIsSet("QUILMEAD_STARTUP_REPORT")) {
+        QTimer::singleShot(0, &window, [&window, programDir, moduleDir] {
+            report(QStringLiteral("program-dir"), programDir);
+            report(QStringLiteral("tips"), QString::number(window.tips().count()));
+            report(QStringLiteral("module-dir"), moduleDir);
+            QString error;
+            if (ViewerEngine::instance().load(moduleDir, &error))
+                report(QStringLiteral("engine-loaded"), QStringLiteral("1"));
+            else
+                report(QStringLiteral("engine-error"), error);
+            report(QStringLiteral("window-visible"), QString::number(window.isVisible()));
             QTimer::singleShot(0, [] { QApplication::exit(0); });
         });
     }

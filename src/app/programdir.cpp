@@ -44,15 +44,28 @@ void copyMissingDataFiles(const QString &from, const QString &to) {
     }
 }
 
+QString installedDataDir(const QString &executableDir) {
+    return QDir::cleanPath(executableDir + QStringLiteral("/../share/quilmead"));
+}
+
 QString resolveProgramDir(const QString &executableDir, const QString &userDataDir) {
-    if (isWritableDir(executableDir))
+    // An installed copy keeps its data in ../share/quilmead and none beside
+    // the executable: even where the user may write into the executable's
+    // folder (an install under the home folder, or root), the data files are
+    // not there, so the per-user folder is the program folder.
+    const QString shared = installedDataDir(executableDir);
+    const bool installed =
+        QFileInfo::exists(shared + QStringLiteral("/TIPS.TXT")) &&
+        !QFileInfo::exists(withSlash(executableDir) + QStringLiteral("TIPS.TXT"));
+    if (!installed && isWritableDir(executableDir))
         return withSlash(QDir::cleanPath(executableDir));
     QDir().mkpath(userDataDir);
-    // An installed copy keeps its data either beside the executable or in
-    // ../share/quilmead.
-    const QString shared = QDir::cleanPath(executableDir + QStringLiteral("/../share/quilmead"));
-    const QString dataSource =
-        QFileInfo::exists(shared + QStringLiteral("/TIPS.TXT")) ? shared : executableDir;
-    copyMissingDataFiles(dataSource, userDataDir);
+    copyMissingDataFiles(installed ? shared : executableDir, userDataDir);
     return withSlash(QDir::cleanPath(userDataDir));
+}
+
+QString resolveModuleDir(const QString &executableDir, const QString &moduleFileName) {
+    if (QFileInfo::exists(withSlash(executableDir) + moduleFileName))
+        return withSlash(QDir::cleanPath(executableDir));
+    return withSlash(QDir::cleanPath(executableDir + QStringLiteral("/../lib/quilmead")));
 }

@@ -27,6 +27,56 @@ private slots:
         QVERIFY(QFileInfo::exists(userData + "/help/index.html"));
     }
 
+    // An install into a prefix the user may write to (under the home folder,
+    // or any prefix for root): the executable's folder holds no data files,
+    // so the per-user folder is the program folder, filled from
+    // ../share/quilmead; what the user already has there stays.
+    void writableInstalledCopyUsesTheUserFolder() {
+        TestFolder prefix;
+        prefix.write("bin/quilmead", "\x7f"
+                                     "ELF");
+        prefix.write("share/quilmead/TIPS.TXT", "?shipped\r\n");
+        prefix.write("share/quilmead/template/basic.htm", "<html></html>");
+        TestFolder user;
+        user.write("data/TIPS.TXT", "?mine\r\n");
+        const QString userData = user.path() + "data";
+        QCOMPARE(resolveProgramDir(prefix.path() + "bin", userData), userData + "/");
+        QCOMPARE(TestFolder::read(userData + "/TIPS.TXT"), QByteArray("?mine\r\n"));
+        QVERIFY(QFileInfo::exists(userData + "/template/basic.htm"));
+        QVERIFY(!QFileInfo::exists(userData + "/quilmead"));
+    }
+
+    // A portable copy that has its data beside it stays self-contained even
+    // when a ../share/quilmead happens to exist.
+    void portableCopyWithItsDataKeepsItsFolder() {
+        TestFolder prefix;
+        prefix.write("bin/TIPS.TXT", "?here\r\n");
+        prefix.write("share/quilmead/TIPS.TXT", "?there\r\n");
+        TestFolder user;
+        QCOMPARE(resolveProgramDir(prefix.path() + "bin", user.path() + "data"),
+                 prefix.path() + "bin/");
+        QVERIFY(!QFileInfo::exists(user.path() + "data"));
+    }
+
+    void moduleFolder_data() {
+        QTest::addColumn<bool>("besideProgram");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build tree") << true << "bin/";
+        QTest::newRow("installed") << false << "lib/quilmead/";
+    }
+    void moduleFolder() {
+        QFETCH(bool, besideProgram);
+        QFETCH(QString, expected);
+        TestFolder prefix;
+        prefix.write("bin/quilmead", "\x7f"
+                                     "ELF");
+        if (besideProgram)
+            prefix.write("bin/libquilmead_webview.so", "\x7f"
+                                                       "ELF");
+        QCOMPARE(resolveModuleDir(prefix.path() + "bin", "libquilmead_webview.so"),
+                 prefix.path() + expected);
+    }
+
     void copyKeepsTheUsersFilesAndSkipsPrograms() {
         TestFolder from;
         TestFolder to;

@@ -4,6 +4,7 @@
 #include "documents/ui/documentcontroller.h"
 #include "editor/area/editorarea.h"
 #include "editor/options/ui/editoroptionsarea.h"
+#include "editor/tidy/ui/tidyarea.h"
 #include "generators/area/effectsarea.h"
 #include "generators/area/generatorsarea.h"
 #include "generators/host/generatorhostimpl.h"
@@ -12,8 +13,8 @@
 #include "projects/area/evaluationarea.h"
 #include "projects/area/pageoperationsarea.h"
 #include "projects/area/projectarea.h"
-#include "publish/area/sendarea.h"
 #include "projects/search/area/imageindexarea.h"
+#include "publish/area/sendarea.h"
 #include "settings/settingsstore.h"
 #include "spelling/ui/spellingarea.h"
 #include "tags/custom/area/customtagsarea.h"
@@ -39,7 +40,8 @@ TagInsertion tagInsertionOf(TagController &t) {
 
 } // namespace
 
-Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(workbench)) {
+Program::Program(Workbench workbench, SessionOptions session)
+    : m_window(std::make_unique<MainWindow>(workbench)) {
     MainWindow &window = *m_window;
     MainWidgets &w = window.widgets();
     MainActions &a = window.actions();
@@ -112,9 +114,12 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
                                                              w.toolPages[MainWidgets::Links]},
                                               a);
 
-    for (Area *area : std::initializer_list<Area *>{
-             m_editing.get(), m_preview.get(), m_projects.get(), m_customTags.get(),
-             m_documents.get(), m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
+    // Before the documents: unsaved pages are offered before AutoLoad opens one.
+    m_session = std::make_unique<SessionArea>(window, *m_documents, std::move(session));
+    for (Area *area :
+         std::initializer_list<Area *>{m_editing.get(), m_preview.get(), m_projects.get(),
+                                       m_customTags.get(), m_session.get(), m_documents.get(),
+                                       m_tags.get(), m_editorOptions.get(), m_evaluation.get()})
         window.addArea(area);
     window.addArea(m_pageHead.get());
     window.addArea(m_generators.get());
@@ -132,6 +137,8 @@ Program::Program(Workbench workbench) : m_window(std::make_unique<MainWindow>(wo
     m_spelling = std::make_unique<SpellingArea>(
         window, *m_documents, SpellingWidgets{w.webPage, w.spareEditor, b.spell}, a);
     window.addArea(m_spelling.get());
+    m_tidy = std::make_unique<TidyArea>(window, *m_documents, a);
+    window.addArea(m_tidy.get());
     window.updateMenuStates();
 }
 
@@ -141,6 +148,8 @@ Program::~Program() {
     m_effects.reset();
     m_imageIndex.reset();
     m_spelling.reset();
+    m_session.reset();
+    m_tidy.reset();
     m_generators.reset();
     m_generatorHost.reset();
     m_toolPages.reset();

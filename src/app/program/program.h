@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/mainwindow.h"
+#include "documents/session/ui/sessionarea.h"
 
 #include <memory>
 
@@ -21,6 +22,7 @@ class SendArea;
 class SpellingArea;
 class TagController;
 class ToolPagesArea;
+class TidyArea;
 
 // The composition root: builds the main window and every area in order,
 // hands each area the small interfaces and widgets it needs, and adds the
@@ -28,7 +30,9 @@ class ToolPagesArea;
 // them. The only place that knows every area.
 class Program {
 public:
-    explicit Program(Workbench workbench);
+    // `session`: where the open documents are listed for a crash, and the
+    // files to open after start-up (none in tests by default).
+    explicit Program(Workbench workbench, SessionOptions session = {});
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -51,6 +55,8 @@ public:
     EffectsArea &effects() { return *m_effects; }
     ImageIndexArea &imageIndex() { return *m_imageIndex; }
     SpellingArea &spelling() { return *m_spelling; }
+    SessionArea &session() { return *m_session; }
+    TidyArea &tidy() { return *m_tidy; }
 
 private:
     // Declared first, destroyed last: the areas go before the window whose
@@ -73,4 +79,6 @@ private:
     std::unique_ptr<EffectsArea> m_effects;
     std::unique_ptr<ImageIndexArea> m_imageIndex;
     std::unique_ptr<SpellingArea> m_spelling;
+    std::unique_ptr<SessionArea> m_session;
+    std::unique_ptr<TidyArea> m_tidy;
 };

@@ -197,6 +197,8 @@ void MainActions::build(QMenuBar *bar, QWidget *owner) {
                       keys(Qt::Key_F5));
     checkCursorPosition = add(pageMenu, QStringLiteral("Check Cursor Position"),
                               QStringLiteral("CheckCursorPosition1"), keys(Qt::CTRL | Qt::Key_F5));
+    checkWithTidy =
+        add(pageMenu, QStringLiteral("Check with HTML &Tidy..."), QStringLiteral("CheckWithTidy1"));
     pageMenu->addSeparator();
     browser1 = add(pageMenu, QStringLiteral("&Browser 1 Unselected"), QStringLiteral("Browser11"));
     browser2 = add(pageMenu, QStringLiteral("Bro&wser 2 Unselected"), QStringLiteral("Browser21"));

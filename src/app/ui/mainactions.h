@@ -51,6 +51,7 @@ struct MainActions {
     // Page
     QMenu *pageMenu = nullptr;
     QAction *evaluate = nullptr, *refreshHtml = nullptr, *checkCursorPosition = nullptr;
+    QAction *checkWithTidy = nullptr;
     QAction *browser1 = nullptr, *browser2 = nullptr;
 
     // Insert

@@ -132,6 +132,7 @@ bool DocumentController::save() {
         return false;
     m_editor->setModifiedFlag(false);
     m_w.save->setEnabled(false);
+    dropParkingFile();
     return true;
 }
 

@@ -25,10 +25,14 @@
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
 namespace {
+
+// How long after a change the current page's text goes to its parking file.
+constexpr int kParkDelayMs = 3000;
 
 bool readWaiting(const QString &path, QByteArray &bytes, QString *error) {
     WaitCursor wait;
@@ -41,7 +45,13 @@ DocumentController::DocumentController(Shell &shell, PreviewPane &preview,
                                        const DocumentWidgets &widgets, MainActions &actions,
                                        QObject *parent)
     : ActiveDocument(parent), m_shell(shell), m_preview(preview), m_w(widgets), m_a(actions),
-      m_editor(widgets.webPage) {
+      m_editor(widgets.webPage), m_parkTimer(new QTimer(this)) {
+    m_parkTimer->setSingleShot(true);
+    m_parkTimer->setInterval(kParkDelayMs);
+    connect(m_parkTimer, &QTimer::timeout, this, [this] {
+        if (m_current >= 0 && !m_busy && m_editor->modified())
+            writeParkingFile(nullptr);
+    });
     connect(m_w.webPageTabs, &QTabBar::currentChanged, this, &DocumentController::tabChanged);
     m_w.webPageTabs->installEventFilter(this);
 
@@ -84,8 +94,8 @@ void DocumentController::shutdown() {
 
 void DocumentController::updateMenus(const UiState &s) {
     const bool open = s.documentOpen;
-    for (QAction *x : {m_a.save, m_a.saveAs, m_a.closePage, m_a.closeAll, m_a.print,
-                       m_a.printerSetup})
+    for (QAction *x :
+         {m_a.save, m_a.saveAs, m_a.closePage, m_a.closeAll, m_a.print, m_a.printerSetup})
         MainActions::setUsable(x, open);
     for (QAction *x : {m_a.newPage, m_a.open})
         MainActions::setUsable(x, true);
@@ -150,6 +160,18 @@ int DocumentController::openIndexOf(const QString &path) const {
 bool DocumentController::readDocument(const QString &path, QByteArray &bytes, bool &fromBackup) {
     UserInteraction &ui = m_shell.ui();
     fromBackup = false;
+    if (path == m_recovering) {
+        const StaleParking stale = findStaleParking(path, m_pages);
+        if (stale.found) {
+            QString error;
+            if (!readWaiting(stale.parkingPath, bytes, &error)) {
+                ui.message(error, Msg::Error, Msg::Ok);
+                return false;
+            }
+            fromBackup = true;
+            return true;
+        }
+    }
     // Copies left by a crash or an interrupted save that hold the document's
     // own bytes lose nothing; the others are offered, newest first.
     removeIdenticalCopies(path, m_pages);
@@ -212,8 +234,7 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     // A file that is some open document's own copy is opened only on the
     // user's word.
     const QString owned = CompanionFiles::ownedFileQuestion(path, m_pages);
-    if (!owned.isEmpty() &&
-        ui.message(owned, Msg::Warning, Msg::Yes | Msg::No) != Msg::ResultYes)
+    if (!owned.isEmpty() && ui.message(owned, Msg::Warning, Msg::Yes | Msg::No) != Msg::ResultYes)
         return false;
 
     const QFileInfo info(path);
@@ -280,8 +301,15 @@ bool DocumentController::loadFile(const QString &givenPath, bool inProject) {
     return exists || fromBackup || wizardStarted;
 }
 
+bool DocumentController::openRecovered(const QString &path) {
+    m_recovering = QDir::cleanPath(path);
+    const bool opened = loadFile(path, false);
+    m_recovering.clear();
+    return opened;
+}
+
 void DocumentController::pointAt(const QString &path) {
-        m_saveFolder = DocumentNames::folderOf(path);
+    m_saveFolder = DocumentNames::folderOf(path);
     m_saveName = DocumentNames::fileNameOf(path);
     m_shell.setFormCaption(path);
     m_currentDir = DocumentNames::folderOf(path);
@@ -354,8 +382,17 @@ bool DocumentController::writeParkingFile(QString *error) {
     return state.parkedCopyCurrent;
 }
 
+void DocumentController::dropParkingFile() {
+    if (m_current < 0 || m_current >= m_pages.count())
+        return;
+    const QString parking = DocumentNames::parkingFile(m_pages.at(m_current).fileName);
+    if (CompanionFiles::mayDelete(parking, m_pages))
+        QFile::remove(parking);
+    m_tabStates[size_t(m_current)].parkedCopyCurrent = false;
+}
+
 void DocumentController::loadFromPageHandle() {
-        const int index = m_w.webPageTabs->currentIndex();
+    const int index = m_w.webPageTabs->currentIndex();
     if (index < 0 || index >= m_pages.count())
         return;
     m_current = index;
@@ -503,4 +540,6 @@ bool DocumentController::closeAllPages() {
 void DocumentController::webPageChanged() {
     if (m_editor->modified())
         m_w.save->setEnabled(true);
+    if (m_current >= 0 && !m_busy && !m_parkTimer->isActive())
+        m_parkTimer->start();
 }

@@ -14,6 +14,7 @@ class PercentSplitter;
 class PreviewPane;
 class QPrinter;
 class QTabBar;
+class QTimer;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
@@ -25,12 +26,12 @@ struct MainActions;
 
 // The widgets the open documents use.
 struct DocumentWidgets {
-    TLEdit *webPage = nullptr;        // the document editor
-    TLEdit *spareEditor = nullptr;    // the scratch pad (also prints the text)
-    QTabBar *webPageTabs = nullptr;   // one tab per document
-    QTabWidget *powerBook = nullptr;  // the tag tool pages, usable with a document
+    TLEdit *webPage = nullptr;               // the document editor
+    TLEdit *spareEditor = nullptr;           // the scratch pad (also prints the text)
+    QTabBar *webPageTabs = nullptr;          // one tab per document
+    QTabWidget *powerBook = nullptr;         // the tag tool pages, usable with a document
     PercentSplitter *mainSplitter = nullptr; // its second bar shows the scratch pad
-    QTreeWidget *outline = nullptr;   // project pages dragged from it become links
+    QTreeWidget *outline = nullptr;          // project pages dragged from it become links
     QToolButton *newPage = nullptr, *open = nullptr, *save = nullptr, *close = nullptr,
                 *print = nullptr;
 };
@@ -92,6 +93,11 @@ public:
     // false when nothing was opened, and for a New page that does not exist
     // yet while the wizard did not start.
     bool loadFile(const QString &path, bool inProject) override;
+    // Opens a document with the unsaved text an earlier run left in its
+    // parking file (or in a save cut short), without asking: the user chose
+    // it already. The tab shows the page modified; the file changes only
+    // when it is saved.
+    bool openRecovered(const QString &path);
     // Whether a document with exactly this path (same letter case) is open.
     bool isFileNameOpen(const QString &path) const override;
     // Closes the current tab, asking first when it is modified; false when
@@ -151,6 +157,9 @@ private:
     // Writes the current text to its parking file unless the file already
     // holds it; false when it could not be written.
     bool writeParkingFile(QString *error);
+    // The current page was saved: its parking file holds nothing the file
+    // lacks, and a crash must not offer it back.
+    void dropParkingFile();
 
     // Runs `step` with the document of tab `index` in the editor, then puts
     // back the document that was there; false when that tab holds none.
@@ -198,4 +207,9 @@ private:
     // the tab bar's and the editor's notifications are not taken for the
     // user's.
     int m_busy = 0;
+    // The document openRecovered() is opening.
+    QString m_recovering;
+    // Writes the current page's parking file a little after it was changed,
+    // so that a crash loses at most the last few seconds of typing.
+    QTimer *m_parkTimer;
 };
