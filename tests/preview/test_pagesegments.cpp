@@ -131,6 +131,94 @@ private slots:
         QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, fresh.nodeCount());
     }
 
+    // An edit inside the content of a paragraph, heading, list or division
+    // replaces only that content; anything touching its tags, the text after
+    // it or an element whose content is parsed otherwise replaces the nodes.
+    void editsInsideAnElement_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("inside"); // empty: nodes replaced
+        QTest::addColumn<QString>("html");   // the new content, when inside
+        QTest::newRow("typing in a paragraph") << "two"
+                                               << "twoo"
+                                               << "P"
+                                               << "One <I>twoo</I> three";
+        QTest::newRow("typing after the start tag") << "<H1 ID=\"t\">T"
+                                                    << "<H1 ID=\"t\">xT"
+                                                    << "H1"
+                                                    << "xTitle";
+        QTest::newRow("typing before the end tag") << "Last<"
+                                                   << "Last!<"
+                                                   << "P"
+                                                   << "Last!";
+        QTest::newRow("emptying a paragraph") << "<P>Last</P>"
+                                              << "<P></P>"
+                                              << "P"
+                                              << "";
+        QTest::newRow("adding mark-up") << "three"
+                                        << "<B>3</B>"
+                                        << "P"
+                                        << "One <I>two</I> <B>3</B>";
+        QTest::newRow("a list item") << "<LI>y"
+                                     << "<LI>yy"
+                                     << "UL"
+                                     << "<LI>x</LI><LI>yy</LI>";
+        QTest::newRow("changing the start tag") << "<H1 ID=\"t\">"
+                                                << "<H1 ID=\"u\">"
+                                                << ""
+                                                << "";
+        QTest::newRow("changing the end tag") << "Title</H1>"
+                                              << "Title</h1>"
+                                              << ""
+                                              << "";
+        QTest::newRow("typing after the element") << "</P>\r\n<!--"
+                                                  << "</P>\r\nx<!--"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("a table cell") << "<TD>b"
+                                      << "<TD>bb"
+                                      << ""
+                                      << "";
+        QTest::newRow("a text area") << "x <b> y"
+                                     << "x <b> yz"
+                                     << ""
+                                     << "";
+        QTest::newRow("the lead text") << "Lead"
+                                       << "Leads"
+                                       << ""
+                                       << "";
+    }
+    void editsInsideAnElement() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, inside);
+        QFETCH(QString, html);
+        const QString before = page(body);
+        QString after = before;
+        after.replace(after.indexOf(from), from.size(), to);
+        PageSegments s;
+        s.reset(before);
+        const std::optional<PageSegments::Patch> patch = s.update(after);
+        QVERIFY(patch.has_value());
+        QCOMPARE(patch->insideName, inside);
+        if (!inside.isEmpty()) {
+            QCOMPARE(patch->html, html);
+            QCOMPARE(patch->removeNodes, 0);
+            QCOMPARE(patch->newNodes, 0);
+            QVERIFY(!patch->isEmpty());
+        }
+        // Later edits find the blocks where they now are.
+        PageSegments fresh;
+        fresh.reset(after);
+        QCOMPARE(s.ranges(), fresh.ranges());
+        const QString again =
+            QString(after).replace(QStringLiteral("<LI>x"), QStringLiteral("<LI>z"));
+        const std::optional<PageSegments::Patch> next = s.update(again);
+        QVERIFY(next.has_value());
+        QCOMPARE(next->insideName, QStringLiteral("UL"));
+        QVERIFY(next->html.startsWith(QStringLiteral("<LI>z</LI><LI>y")));
+    }
+
     // Typing a page in one character at a time, with unbalanced moments on
     // the way, always leaves the analysis of the text typed so far.
     void typingAPageCharacterByCharacter() {
