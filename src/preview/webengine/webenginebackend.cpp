@@ -51,6 +51,19 @@ QTemporaryDir &largePageDir() {
     return dir;
 }
 
+// Writes `text` as UTF-8 in pieces of about a megabyte, never splitting a
+// surrogate pair.
+void writeUtf8(QIODevice &device, QStringView text) {
+    constexpr qsizetype piece = 512 * 1024;
+    while (!text.isEmpty()) {
+        qsizetype n = qMin(piece, text.size());
+        if (n < text.size() && text.at(n - 1).isHighSurrogate())
+            ++n;
+        device.write(text.left(n).toUtf8());
+        text = text.mid(n);
+    }
+}
+
 QString randomToken() {
     return QStringLiteral("\x01qm%1:")
         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
@@ -148,11 +161,15 @@ void WebEngineBackend::beginLoad() {
 
 void WebEngineBackend::setHtml(const QString &html, const QUrl &baseUrl) {
     beginLoad();
-    const QByteArray utf8 = html.toUtf8();
-    if (fitsDataUrl(utf8)) {
-        removeLargePage();
-        page_->setContent(utf8, QStringLiteral("text/html;charset=UTF-8"), baseUrl);
-        return;
+    // UTF-8 takes at least a byte per UTF-16 unit: a longer text never fits
+    // a data: URL and is not encoded whole here.
+    if (html.size() <= maxDataUrl) {
+        const QByteArray utf8 = html.toUtf8();
+        if (fitsDataUrl(utf8)) {
+            removeLargePage();
+            page_->setContent(utf8, QStringLiteral("text/html;charset=UTF-8"), baseUrl);
+            return;
+        }
     }
     const QUrl file = writeLargePage(html, baseUrl);
     if (file.isValid()) {
@@ -194,7 +211,14 @@ QUrl WebEngineBackend::writeLargePage(const QString &html, const QUrl &baseUrl) 
     // The byte order mark makes the engine read UTF-8 whatever the document
     // declares; the BASE tag makes its relative addresses work.
     file.write("\xEF\xBB\xBF");
-    file.write(HtmlBase::withBaseHref(html, baseUrl).toUtf8());
+    // Written a piece at a time: a large page is not copied whole again.
+    const HtmlBase::Insertion base = HtmlBase::baseInsertion(html, baseUrl);
+    const QStringView text(html);
+    if (base.at >= 0) {
+        writeUtf8(file, text.left(base.at));
+        writeUtf8(file, base.tag);
+    }
+    writeUtf8(file, text.mid(qMax<qsizetype>(0, base.at)));
     if (!file.commit())
         return QUrl();
     if (largePage_ != path)
