@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -509,14 +510,22 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
     const int shorter = std::min(oldLen, newLen);
     const QChar *a = m_text.constData();
     const QChar *b = html.constData();
+    // Compared a run at a time first (memcmp is far quicker on the long
+    // equal stretches of a large page), then a character at a time.
+    constexpr int run = 256;
     auto sameStart = [&](int limit) {
         int n = 0;
+        while (n + run <= limit && std::memcmp(a + n, b + n, run * sizeof(QChar)) == 0)
+            n += run;
         while (n < limit && a[n] == b[n])
             ++n;
         return n;
     };
     auto sameEnd = [&](int limit) {
         int n = 0;
+        while (n + run <= limit &&
+               std::memcmp(a + oldLen - n - run, b + newLen - n - run, run * sizeof(QChar)) == 0)
+            n += run;
         while (n < limit && a[oldLen - 1 - n] == b[newLen - 1 - n])
             ++n;
         return n;

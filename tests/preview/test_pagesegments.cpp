@@ -103,6 +103,18 @@ private slots:
         QTest::newRow("editing the BODY tag") << p << edit("#FFFFFF", "#FFFFFE") << false << 0;
         QTest::newRow("adding a script") << p << edit("<HR>", "<SCRIPT>x=1</SCRIPT>") << false << 0;
         QTest::newRow("nothing changed") << p << p << true << 0;
+        QString many;
+        for (int i = 0; i < 200; ++i)
+            many += QStringLiteral("<P>Paragraph %1 of many</P>\r\n").arg(i);
+        const QString longPage = page(many);
+        QTest::newRow("typing far from both ends")
+            << longPage << QString(longPage).replace("Paragraph 97 ", "Paragraph 97x ") << true
+            << 2;
+        QTest::newRow("a repeated run added")
+            << longPage
+            << QString(longPage).replace("<P>Paragraph 150 ",
+                                         "<P>Paragraph 150x</P>\r\n<P>Paragraph 150 ")
+            << true << 2;
         QTest::newRow("from unpatchable to patchable")
             << page("<P>x") << page("<P>x</P>") << false << 0;
     }
