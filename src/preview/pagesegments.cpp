@@ -1,5 +1,6 @@
 #include "preview/pagesegments.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <cstring>
@@ -248,12 +249,24 @@ const QSet<QString> &contentParents() {
     return set;
 }
 
+// A large page has a block for every few hundred characters: their names
+// share one copy of each (per thread, as a page is analysed on a thread of
+// its own).
 QString nodeName(const Token &t) {
     if (t.kind == Token::Comment)
         return QStringLiteral("#comment");
     if (t.name == QLatin1String("image"))
         return QStringLiteral("IMG");
-    return t.name.toUpper();
+    thread_local QHash<QString, QString> names;
+    QString &name = names[t.name];
+    if (name.isEmpty()) {
+        if (names.size() > 256) { // a page of made-up tags: do not keep them all
+            names.clear();
+            return t.name.toUpper();
+        }
+        name = t.name.toUpper();
+    }
+    return name;
 }
 
 } // namespace
