@@ -108,6 +108,7 @@ private slots:
         QTest::addColumn<int>("paragraphCount");
         QTest::addColumn<bool>("binary");
         QTest::newRow("small") << 10 << false;
+        QTest::newRow("400 KB, through a file") << 8000 << false;
         QTest::newRow("1.5 MB, over the engine's limit once encoded") << 30000 << false;
         QTest::newRow("3 MB") << 60000 << false;
         QTest::newRow("binary junk") << 10 << true;

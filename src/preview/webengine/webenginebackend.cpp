@@ -36,6 +36,10 @@ constexpr int settleChecksMax = 20;
 // The engine takes text through a data: URL, which may not exceed 2 MB once
 // percent-encoded; larger documents go through a file.
 constexpr qsizetype maxDataUrl = 2 * 1024 * 1024 - 4096;
+// Texts from this size on go through a file even when a data: URL would
+// take them: the engine keeps several copies of a data: URL (as the
+// address, in its history, in the request) in the program's own process.
+constexpr qsizetype inlineMax = 256 * 1024;
 
 bool fitsDataUrl(const QByteArray &utf8) {
     if (utf8.size() > maxDataUrl)
@@ -161,9 +165,9 @@ void WebEngineBackend::beginLoad() {
 
 void WebEngineBackend::setHtml(const QString &html, const QUrl &baseUrl) {
     beginLoad();
-    // UTF-8 takes at least a byte per UTF-16 unit: a longer text never fits
-    // a data: URL and is not encoded whole here.
-    if (html.size() <= maxDataUrl) {
+    // Only a small text goes inline (UTF-8 takes at least a byte per UTF-16
+    // unit, so a long text is not encoded whole just to find that out).
+    if (html.size() < inlineMax) {
         const QByteArray utf8 = html.toUtf8();
         if (fitsDataUrl(utf8)) {
             removeLargePage();
