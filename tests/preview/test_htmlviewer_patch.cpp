@@ -7,6 +7,7 @@
 #include "viewertesting.h"
 
 #include <QLabel>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -200,6 +201,18 @@ private slots:
         QVERIFY(!viewer->updateFromString(edited("two", "two2"), dir));
         QVERIFY(show([&] { viewer->loadFromString(edited("two", "two2"), dir); }));
         QVERIFY(js("document.body.textContent").contains("two2"));
+    }
+
+    // Texts rendered whole one after another are not kept by the engine
+    // (its history would hold each in the program's process).
+    void theEngineKeepsNoTextsShownBefore() {
+        const QString dir = folder.path();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(show([&] {
+                viewer->loadFromString(edited("<HEAD>", QStringLiteral("<HEAD>%1").arg(i)), dir);
+            }));
+        QCOMPARE(view()->page()->history()->count(), 1);
+        QVERIFY(!view()->page()->history()->canGoBack());
     }
 
     // The renderer's process dies: the preview says so in its own place and

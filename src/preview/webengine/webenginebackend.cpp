@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QWebEngineFindTextResult>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -291,6 +292,9 @@ void WebEngineBackend::finishLoad(bool ok) {
     loading_ = false;
     target_ = -1;
     settleTimer_.stop();
+    // The viewer keeps its own history; the engine's would keep every text
+    // shown (a data: URL each) in the program's process.
+    page_->history()->clear();
     events_->loadFinished(ok);
 }
 
