@@ -9,7 +9,10 @@
 //   bench_preview_large [MiB ...] [--bare-only | --program-only]
 // Needs a display (run under xvfb-run). Defaults: 1, 5 and 20 MiB.
 // It also types into the page once the program's preview is quiet and
-// prints how long each keystroke took to reach the preview.
+// prints how long each keystroke took to reach the preview; beside it, how
+// long the bare engine takes to lay the page out again after the same change
+// of a character made by a script in the page (the engine's own floor for
+// showing any edit).
 
 #include "app/program/program.h"
 #include "documents/ui/documentcontroller.h"
@@ -76,6 +79,68 @@ void watchPaint(QWebEngineView *view, qint64 since) {
     timer->start(100);
 }
 
+// The engine's own cost of a keystroke: once told (a line on standard
+// input), changes the first paragraph's text by a character ten times, each
+// once the change before is on screen, and prints how long the engine took
+// to lay the page out again ("key") and to paint the frame after the change
+// ("painted").
+void changeWhenTold(QWebEngineView *view) {
+    auto *notifier = new QTimer(view);
+    QObject::connect(notifier, &QTimer::timeout, view, [view, notifier] {
+        char c;
+        if (read(0, &c, 1) != 1)
+            return;
+        notifier->stop();
+        std::printf("key 0\npainted 0\n"); // the first lines stand for no key, as below
+        auto poll = std::make_shared<QTimer>();
+        poll->setInterval(5);
+        auto n = std::make_shared<int>(0);
+        auto change = [view, n] {
+            ++*n;
+            view->page()->runJavaScript(
+                QStringLiteral("(function () { const t = performance.now();"
+                               " window.__benchShown = 0;"
+                               " const p = document.querySelector('p');"
+                               " p.firstChild.data = 'Some %1';"
+                               " document.scrollingElement.scrollHeight;"
+                               " requestAnimationFrame(() => requestAnimationFrame(() =>"
+                               " { window.__benchShown = performance.now() - t; }));"
+                               " return performance.now() - t; })()")
+                    .arg(QString(*n, QLatin1Char('x'))),
+                QWebEngineScript::ApplicationWorld, [](const QVariant &v) {
+                    std::printf("key %.0f\n", v.toDouble());
+                    std::fflush(stdout);
+                });
+        };
+        QObject::connect(poll.get(), &QTimer::timeout, view, [view, poll, n, change] {
+            static bool asking = false;
+            if (asking)
+                return;
+            asking = true;
+            view->page()->runJavaScript(QStringLiteral("window.__benchShown || 0"),
+                                        QWebEngineScript::ApplicationWorld,
+                                        [poll, n, change](const QVariant &v) {
+                                            asking = false;
+                                            if (v.toDouble() <= 0)
+                                                return;
+                                            std::printf("painted %.0f\n", v.toDouble());
+                                            std::fflush(stdout);
+                                            if (*n == 10) {
+                                                poll->stop();
+                                                std::printf("typed\n");
+                                                std::fflush(stdout);
+                                                return;
+                                            }
+                                            change();
+                                        });
+        });
+        change();
+        poll->start();
+    });
+    fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK);
+    notifier->start(100);
+}
+
 int bareChild(int argc, char **argv, const QString &page) {
     QApplication app(argc, argv);
     QWebEngineView view;
@@ -84,6 +149,7 @@ int bareChild(int argc, char **argv, const QString &page) {
     const qint64 opened = epochMs();
     view.load(QUrl::fromLocalFile(page));
     watchPaint(&view, opened);
+    changeWhenTold(&view);
     return app.exec();
 }
 
@@ -260,6 +326,7 @@ struct Tree {
 struct Result {
     double paintS = -1, quietS = -1, cpuS = 0, mainMb = 0, helpersMb = 0;
     std::vector<double> keysMs;
+    std::vector<double> paintedMs; // the bare engine: until the change was painted
     int viewW = 0, viewH = 0;
 };
 
@@ -306,6 +373,8 @@ Result runChild(const char *exe, const char *mode, const QString &page, bool typ
                 r.paintS = (w.value(1).toLongLong() - start) / 1000.0;
             else if (w.value(0) == "key")
                 r.keysMs.push_back(w.value(1).toDouble());
+            else if (w.value(0) == "painted")
+                r.paintedMs.push_back(w.value(1).toDouble());
             else if (w.value(0) == "typed")
                 typed = true;
             else if (w.value(0) == "size") {
@@ -354,12 +423,17 @@ void print(const char *who, const Result &r) {
     std::printf("  %-9s first screen %6.2f s  quiet %6.2f s  CPU %6.2f s  main %6.0f MB  "
                 "helpers %6.0f MB\n",
                 who, r.paintS, r.quietS, r.cpuS, r.mainMb, r.helpersMb);
-    if (!r.keysMs.empty()) {
-        std::vector<double> keys(r.keysMs.begin() + 1, r.keysMs.end()); // the first is no key
-        std::printf("  %-9s keystroke until shown: median %.0f ms, max %.0f ms (%zu keys)\n", "",
+    auto keys = [](const std::vector<double> &ms, const char *what) {
+        if (ms.empty())
+            return;
+        std::vector<double> keys(ms.begin() + 1, ms.end()); // the first is no key
+        std::printf("  %-9s %s: median %.0f ms, max %.0f ms (%zu keys)\n", "", what,
                     bench::median(keys),
                     keys.empty() ? -1 : *std::max_element(keys.begin(), keys.end()), keys.size());
-    }
+    };
+    const bool bare = std::strcmp(who, "bare") == 0;
+    keys(r.keysMs, bare ? "a character changed, laid out again" : "keystroke until shown");
+    keys(r.paintedMs, "a character changed, painted");
 }
 
 } // namespace
@@ -401,7 +475,7 @@ int main(int argc, char **argv) {
         std::printf("%d MiB page (%lld bytes):\n", mib, static_cast<long long>(file.size()));
         std::fflush(stdout);
         if (bare)
-            print("bare", runChild(argv[0], "bare", page, false));
+            print("bare", runChild(argv[0], "bare", page, true));
         std::fflush(stdout);
         if (program) {
             const Result r = runChild(argv[0], "program", page, true);

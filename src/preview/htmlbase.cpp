@@ -10,9 +10,9 @@ bool hasBaseHref(const QString &html) {
     return base.match(html).hasMatch();
 }
 
-QString withBaseHref(const QString &html, const QUrl &baseUrl) {
+Insertion baseInsertion(const QString &html, const QUrl &baseUrl) {
     if (hasBaseHref(html))
-        return html;
+        return {};
     // A byte order mark, blanks and comments may come before the DOCTYPE.
     static const QRegularExpression doctype(
         QStringLiteral(R"(^\x{feff}?\s*(?:<!--.*?-->\s*)*<!doctype[^>]*>)"),
@@ -20,13 +20,18 @@ QString withBaseHref(const QString &html, const QUrl &baseUrl) {
     QString href = baseUrl.toString(QUrl::FullyEncoded);
     href.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     href.replace(QLatin1Char('"'), QLatin1String("&quot;"));
-    const QString tag = QStringLiteral("<base href=\"%1\">").arg(href);
     // Only the head of the text is searched, which keeps the search cheap on
     // huge documents full of comments.
     const QRegularExpressionMatch m = doctype.match(QStringView(html).left(64 * 1024));
-    const qsizetype at = m.hasMatch() ? m.capturedEnd() : 0;
+    return {m.hasMatch() ? m.capturedEnd() : 0, QStringLiteral("<base href=\"%1\">").arg(href)};
+}
+
+QString withBaseHref(const QString &html, const QUrl &baseUrl) {
+    const Insertion insertion = baseInsertion(html, baseUrl);
+    if (insertion.at < 0)
+        return html;
     QString result = html;
-    result.insert(at, tag);
+    result.insert(insertion.at, insertion.tag);
     return result;
 }
 

@@ -15,4 +15,13 @@ bool hasBaseHref(const QString &html);
 // A document that names its own base address is returned unchanged.
 QString withBaseHref(const QString &html, const QUrl &baseUrl);
 
+// Where withBaseHref puts its BASE tag, and the tag, so that a caller can
+// write the document out without a copy of it; `at` is -1 when the document
+// names its own base address.
+struct Insertion {
+    qsizetype at = -1;
+    QString tag;
+};
+Insertion baseInsertion(const QString &html, const QUrl &baseUrl);
+
 } // namespace HtmlBase

@@ -1,7 +1,9 @@
 #include "preview/pagesegments.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -237,12 +239,34 @@ int rawTextEnd(const QString &s, int from, const QString &name) {
     }
 }
 
+// Elements whose content, parsed on its own in the element, gives the nodes
+// it gives inside the document whenever the block it starts is plain: their
+// content is read in the body's mode, and none drops a leading line break.
+const QSet<QString> &contentParents() {
+    static const QSet<QString> set{"P",  "H1",  "H2",         "H3",     "H4",      "H5",
+                                   "H6", "DIV", "BLOCKQUOTE", "CENTER", "ADDRESS", "LI",
+                                   "DD", "DT",  "UL",         "OL",     "DL"};
+    return set;
+}
+
+// A large page has a block for every few hundred characters: their names
+// share one copy of each (per thread, as a page is analysed on a thread of
+// its own).
 QString nodeName(const Token &t) {
     if (t.kind == Token::Comment)
         return QStringLiteral("#comment");
     if (t.name == QLatin1String("image"))
         return QStringLiteral("IMG");
-    return t.name.toUpper();
+    thread_local QHash<QString, QString> names;
+    QString &name = names[t.name];
+    if (name.isEmpty()) {
+        if (names.size() > 256) { // a page of made-up tags: do not keep them all
+            names.clear();
+            return t.name.toUpper();
+        }
+        name = t.name.toUpper();
+    }
+    return name;
 }
 
 } // namespace
@@ -455,6 +479,24 @@ void PageSegments::countNodes(Segment &segment, bool last) const {
     segment.nodes = (leading ? 0 : 1) + (hasText ? 1 : 0);
 }
 
+// The content of the element a block starts with, between its start and
+// end tags, as offsets into text(); false when it has none to patch.
+bool PageSegments::contentRange(const Segment &segment, int *from, int *to) const {
+    if (!contentParents().contains(segment.firstName) || segment.textFrom < 0)
+        return false;
+    const Token start = readToken(m_text, segment.start);
+    const int close = int(m_text.lastIndexOf(QLatin1Char('<'), segment.textFrom - 1));
+    if (start.kind != Token::Start || close < start.end)
+        return false;
+    const Token end = readToken(m_text, close);
+    if (end.kind != Token::End || end.end != segment.textFrom ||
+        end.name.toUpper() != segment.firstName)
+        return false;
+    *from = start.end;
+    *to = close;
+    return true;
+}
+
 QString PageSegments::segmentHtml(const Segment &segment, bool last) const {
     QString html = m_text.mid(segment.start, segment.end - segment.start);
     if (last)
@@ -481,14 +523,22 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
     const int shorter = std::min(oldLen, newLen);
     const QChar *a = m_text.constData();
     const QChar *b = html.constData();
+    // Compared a run at a time first (memcmp is far quicker on the long
+    // equal stretches of a large page), then a character at a time.
+    constexpr int run = 256;
     auto sameStart = [&](int limit) {
         int n = 0;
+        while (n + run <= limit && std::memcmp(a + n, b + n, run * sizeof(QChar)) == 0)
+            n += run;
         while (n < limit && a[n] == b[n])
             ++n;
         return n;
     };
     auto sameEnd = [&](int limit) {
         int n = 0;
+        while (n + run <= limit &&
+               std::memcmp(a + oldLen - n - run, b + newLen - n - run, run * sizeof(QChar)) == 0)
+            n += run;
         while (n < limit && a[oldLen - 1 - n] == b[newLen - 1 - n])
             ++n;
         return n;
@@ -530,6 +580,20 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
     Patch patch;
     for (int k = 0; k < first; ++k)
         patch.firstNode += m_segments[size_t(k)].nodes;
+    patch.totalNodes = nodeCount();
+    // An edit inside one element's content: only that content changes.
+    int contentFrom = 0, contentTo = 0;
+    if (last == first + 1 && scanned.segments.size() == 1 &&
+        scanned.segments.front().textFrom == from.textFrom + shift &&
+        contentRange(from, &contentFrom, &contentTo) && prefix >= contentFrom &&
+        oldChangeEnd <= contentTo) {
+        patch.insideName = from.firstName;
+        patch.html = html.mid(contentFrom, contentTo + shift - contentFrom);
+        m_text = html;
+        countNodes(scanned.segments.front(), reachesEnd);
+        replaceSegments(first, last, scanned.segments, shift);
+        return patch;
+    }
     for (int k = first; k < last; ++k) {
         const Segment &s = m_segments[size_t(k)];
         patch.removeNodes += s.nodes;
@@ -538,7 +602,6 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
         if (s.nodes == (s.firstName.isEmpty() ? 1 : 2))
             patch.removedNames << QStringLiteral("#text");
     }
-    patch.totalNodes = nodeCount();
 
     m_text = html;
     for (size_t k = 0; k < scanned.segments.size(); ++k)
@@ -549,14 +612,23 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
                           scanned.segments.back().end - scanned.segments.front().start);
     if (reachesEnd)
         patch.html += m_tail;
+    replaceSegments(first, last, scanned.segments, shift);
+    return patch;
+}
+
+// Puts `fresh` in place of the blocks [first, last) and moves the blocks
+// after them by `shift`.
+void PageSegments::replaceSegments(int first, int last, const std::vector<Segment> &fresh,
+                                   int shift) {
     for (size_t k = size_t(last); k < m_segments.size(); ++k) {
         m_segments[k].start += shift;
         m_segments[k].end += shift;
+        if (m_segments[k].textFrom >= 0)
+            m_segments[k].textFrom += shift;
     }
     m_segments.erase(m_segments.begin() + first, m_segments.begin() + last);
-    m_segments.insert(m_segments.begin() + first, scanned.segments.begin(), scanned.segments.end());
+    m_segments.insert(m_segments.begin() + first, fresh.begin(), fresh.end());
     m_bodyEnd += shift;
-    return patch;
 }
 
 std::vector<std::pair<int, int>> PageSegments::ranges() const {

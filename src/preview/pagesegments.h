@@ -26,6 +26,13 @@ public:
     // of its child nodes from `firstNode` on (their node names are
     // `removedNames`) by the nodes of `html`, parsed in the body, which are
     // `newNodes` many. The body has `totalNodes` children before.
+    //
+    // When the edit lies inside the content of one element (`insideName`,
+    // the node name of the body's child `firstNode`), and its tags and the
+    // text after it stay as they were, only that element's children are
+    // replaced by the nodes of `html` parsed in it; no node of the body is
+    // removed or added. The engine then restyles that element alone rather
+    // than the element and its neighbours.
     struct Patch {
         int firstNode = 0;
         int removeNodes = 0;
@@ -33,7 +40,10 @@ public:
         QString html;
         int newNodes = 0;
         int totalNodes = 0;
-        bool isEmpty() const { return removeNodes == 0 && newNodes == 0 && html.isEmpty(); }
+        QString insideName;
+        bool isEmpty() const {
+            return removeNodes == 0 && newNodes == 0 && html.isEmpty() && insideName.isEmpty();
+        }
     };
 
     // Analyses `html` as the text of the document now on show.
@@ -79,6 +89,8 @@ private:
               const std::vector<Segment> *stops, int firstStop, int shift, Scan &out) const;
     bool analyseTail(const QString &html, int bodyEnd);
     void countNodes(Segment &segment, bool last) const;
+    bool contentRange(const Segment &segment, int *from, int *to) const;
+    void replaceSegments(int first, int last, const std::vector<Segment> &fresh, int shift);
     QString segmentHtml(const Segment &segment, bool last) const;
 
     QString m_text;

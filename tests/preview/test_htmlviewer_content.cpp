@@ -108,6 +108,7 @@ private slots:
         QTest::addColumn<int>("paragraphCount");
         QTest::addColumn<bool>("binary");
         QTest::newRow("small") << 10 << false;
+        QTest::newRow("400 KB, through a file") << 8000 << false;
         QTest::newRow("1.5 MB, over the engine's limit once encoded") << 30000 << false;
         QTest::newRow("3 MB") << 60000 << false;
         QTest::newRow("binary junk") << 10 << true;
@@ -131,6 +132,29 @@ private slots:
         QCOMPARE(js("document.compatMode"), QStringLiteral("CSS1Compat"));
         QCOMPARE(js("document.getElementById('last').textContent"),
                  QStringLiteral("Last paragraph — fin."));
+    }
+
+    // A large text goes to the engine through a file written a piece at a
+    // time: characters beyond the basic plane arrive whole wherever the
+    // pieces end.
+    void largeTextKeepsEveryCharacter_data() {
+        QTest::addColumn<QString>("lead");
+        QTest::newRow("pairs at even offsets") << QStringLiteral("x");
+        QTest::newRow("pairs at odd offsets") << QStringLiteral("xy");
+    }
+    void largeTextKeepsEveryCharacter() {
+        QFETCH(QString, lead);
+        const int pairs = 1200 * 1000;
+        QString wide;
+        wide.reserve(pairs * 2);
+        for (int i = 0; i < pairs; ++i)
+            wide += QStringLiteral("\U0001F600");
+        const QString html = QStringLiteral("<!DOCTYPE html>\n<html><body><p id=w>") + lead + wide +
+                             QStringLiteral("</p></body></html>");
+        QVERIFY(show(html));
+        QCOMPARE(js("String(document.getElementById('w').textContent.length)").toInt(),
+                 lead.size() + pairs * 2);
+        QCOMPARE(js("String(document.body.textContent.indexOf('\\ufffd'))"), QStringLiteral("-1"));
     }
 
     void loadFromFileAndFailure() {

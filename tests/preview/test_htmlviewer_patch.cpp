@@ -7,6 +7,7 @@
 #include "viewertesting.h"
 
 #include <QLabel>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -82,6 +83,15 @@ private slots:
         QTest::newRow("editing the last block") << p << edited("Last", "Least") << true;
         QTest::newRow("a block after the last")
             << p << edited("<P>Last</P>\r\n", "<P>Last</P>\r\n<P>After</P>") << true;
+        QTest::newRow("typing in a heading") << p << edited("title", "titles") << true;
+        QTest::newRow("typing after a start tag") << p << edited("<P>One", "<P>xOne") << true;
+        QTest::newRow("typing before an end tag") << p << edited("four</P>", "four!</P>") << true;
+        QTest::newRow("emptying a paragraph") << p << edited("<P>Last</P>", "<P></P>") << true;
+        QTest::newRow("adding mark-up in a paragraph")
+            << p << edited("three", "<B>3</B> &lt;<A HREF=\"x.htm\">x</A>") << true;
+        QTest::newRow("editing a list item") << p << edited("<LI>y", "<LI>yes <I>y</I>") << true;
+        QTest::newRow("changing a start tag")
+            << p << edited("<H1 ID=\"t\">", "<H1 ID=\"u\" CLASS=\"c\">") << true;
         QTest::newRow("an edit that unbalances tags") << p << edited("</I>", "") << false;
         QTest::newRow("an edit that opens a block in a paragraph")
             << p << edited("three", "<DIV>three</DIV>") << false;
@@ -113,6 +123,35 @@ private slots:
         QVERIFY(show([&] { viewer->loadFromString(after, dir); }));
         QCOMPARE(shown, js(whole));
         QCOMPARE(title, viewer->documentTitle());
+    }
+
+    // Edits one after another, each patched where the ones before left the
+    // blocks, end with the page the final text gives when rendered whole.
+    void aSeriesOfEditsEqualsWhole() {
+        const QString dir = folder.path();
+        QString text = head +
+                       QStringLiteral("<DIV ALIGN=\"center\"><P>In a division</P></DIV>\r\n") +
+                       body + foot;
+        QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
+        js("document.quilmeadProbe = 1;");
+        const QList<QPair<QString, QString>> edits{{"division", "divisions"},
+                                                   {"<P>One", "<P>One more"},
+                                                   {"Last", "Lastly <B>b</B>"},
+                                                   {"<HR>", "<HR><P>New</P>\r\n"},
+                                                   {"New", "Newer"},
+                                                   {"title", "titled"},
+                                                   {"Lastly", "L"},
+                                                   {"<LI>x", "<LI>xx"},
+                                                   {"In a", "<I>In</I> a"}};
+        for (const auto &[from, to] : edits) {
+            text.replace(text.indexOf(from), from.size(), to);
+            QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir)); }));
+        }
+        QCOMPARE(js("document.quilmeadProbe === 1 ? 'same' : 'new'"), QStringLiteral("same"));
+        const QString whole = QStringLiteral("document.documentElement.outerHTML");
+        const QString shown = js(whole);
+        QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
+        QCOMPARE(shown, js(whole));
     }
 
     // Every edit keeps the reader where they were, whether it is patched in
@@ -162,6 +201,18 @@ private slots:
         QVERIFY(!viewer->updateFromString(edited("two", "two2"), dir));
         QVERIFY(show([&] { viewer->loadFromString(edited("two", "two2"), dir); }));
         QVERIFY(js("document.body.textContent").contains("two2"));
+    }
+
+    // Texts rendered whole one after another are not kept by the engine
+    // (its history would hold each in the program's process).
+    void theEngineKeepsNoTextsShownBefore() {
+        const QString dir = folder.path();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(show([&] {
+                viewer->loadFromString(edited("<HEAD>", QStringLiteral("<HEAD>%1").arg(i)), dir);
+            }));
+        QCOMPARE(view()->page()->history()->count(), 1);
+        QVERIFY(!view()->page()->history()->canGoBack());
     }
 
     // The renderer's process dies: the preview says so in its own place and

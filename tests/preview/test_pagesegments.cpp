@@ -103,6 +103,18 @@ private slots:
         QTest::newRow("editing the BODY tag") << p << edit("#FFFFFF", "#FFFFFE") << false << 0;
         QTest::newRow("adding a script") << p << edit("<HR>", "<SCRIPT>x=1</SCRIPT>") << false << 0;
         QTest::newRow("nothing changed") << p << p << true << 0;
+        QString many;
+        for (int i = 0; i < 200; ++i)
+            many += QStringLiteral("<P>Paragraph %1 of many</P>\r\n").arg(i);
+        const QString longPage = page(many);
+        QTest::newRow("typing far from both ends")
+            << longPage << QString(longPage).replace("Paragraph 97 ", "Paragraph 97x ") << true
+            << 2;
+        QTest::newRow("a repeated run added")
+            << longPage
+            << QString(longPage).replace("<P>Paragraph 150 ",
+                                         "<P>Paragraph 150x</P>\r\n<P>Paragraph 150 ")
+            << true << 2;
         QTest::newRow("from unpatchable to patchable")
             << page("<P>x") << page("<P>x</P>") << false << 0;
     }
@@ -129,6 +141,94 @@ private slots:
         old.reset(before);
         QCOMPARE(patch->totalNodes, old.nodeCount());
         QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, fresh.nodeCount());
+    }
+
+    // An edit inside the content of a paragraph, heading, list or division
+    // replaces only that content; anything touching its tags, the text after
+    // it or an element whose content is parsed otherwise replaces the nodes.
+    void editsInsideAnElement_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("inside"); // empty: nodes replaced
+        QTest::addColumn<QString>("html");   // the new content, when inside
+        QTest::newRow("typing in a paragraph") << "two"
+                                               << "twoo"
+                                               << "P"
+                                               << "One <I>twoo</I> three";
+        QTest::newRow("typing after the start tag") << "<H1 ID=\"t\">T"
+                                                    << "<H1 ID=\"t\">xT"
+                                                    << "H1"
+                                                    << "xTitle";
+        QTest::newRow("typing before the end tag") << "Last<"
+                                                   << "Last!<"
+                                                   << "P"
+                                                   << "Last!";
+        QTest::newRow("emptying a paragraph") << "<P>Last</P>"
+                                              << "<P></P>"
+                                              << "P"
+                                              << "";
+        QTest::newRow("adding mark-up") << "three"
+                                        << "<B>3</B>"
+                                        << "P"
+                                        << "One <I>two</I> <B>3</B>";
+        QTest::newRow("a list item") << "<LI>y"
+                                     << "<LI>yy"
+                                     << "UL"
+                                     << "<LI>x</LI><LI>yy</LI>";
+        QTest::newRow("changing the start tag") << "<H1 ID=\"t\">"
+                                                << "<H1 ID=\"u\">"
+                                                << ""
+                                                << "";
+        QTest::newRow("changing the end tag") << "Title</H1>"
+                                              << "Title</h1>"
+                                              << ""
+                                              << "";
+        QTest::newRow("typing after the element") << "</P>\r\n<!--"
+                                                  << "</P>\r\nx<!--"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("a table cell") << "<TD>b"
+                                      << "<TD>bb"
+                                      << ""
+                                      << "";
+        QTest::newRow("a text area") << "x <b> y"
+                                     << "x <b> yz"
+                                     << ""
+                                     << "";
+        QTest::newRow("the lead text") << "Lead"
+                                       << "Leads"
+                                       << ""
+                                       << "";
+    }
+    void editsInsideAnElement() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, inside);
+        QFETCH(QString, html);
+        const QString before = page(body);
+        QString after = before;
+        after.replace(after.indexOf(from), from.size(), to);
+        PageSegments s;
+        s.reset(before);
+        const std::optional<PageSegments::Patch> patch = s.update(after);
+        QVERIFY(patch.has_value());
+        QCOMPARE(patch->insideName, inside);
+        if (!inside.isEmpty()) {
+            QCOMPARE(patch->html, html);
+            QCOMPARE(patch->removeNodes, 0);
+            QCOMPARE(patch->newNodes, 0);
+            QVERIFY(!patch->isEmpty());
+        }
+        // Later edits find the blocks where they now are.
+        PageSegments fresh;
+        fresh.reset(after);
+        QCOMPARE(s.ranges(), fresh.ranges());
+        const QString again =
+            QString(after).replace(QStringLiteral("<LI>x"), QStringLiteral("<LI>z"));
+        const std::optional<PageSegments::Patch> next = s.update(again);
+        QVERIFY(next.has_value());
+        QCOMPARE(next->insideName, QStringLiteral("UL"));
+        QVERIFY(next->html.startsWith(QStringLiteral("<LI>z</LI><LI>y")));
     }
 
     // Typing a page in one character at a time, with unbalanced moments on

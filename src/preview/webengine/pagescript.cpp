@@ -148,10 +148,21 @@ const char *const patchScript = R"JS(
         body.childNodes.length !== p.total)
         return null;
     const nodes = body.childNodes;
+    const range = document.createRange();
+    if (p.inside) {
+        // Only the content of one element changed: the element stays.
+        const element = nodes[p.at];
+        if (!element || element.nodeName !== p.inside)
+            return null;
+        range.selectNodeContents(element);
+        const content = range.createContextualFragment(p.html);
+        element.textContent = '';
+        element.appendChild(content);
+        return %1;
+    }
     for (let i = 0; i < p.names.length; ++i)
         if (nodes[p.at + i].nodeName !== p.names[i])
             return null;
-    const range = document.createRange();
     range.selectNodeContents(body);
     const fragment = range.createContextualFragment(p.html);
     if (fragment.childNodes.length !== p.count)
@@ -205,7 +216,7 @@ QString patchBody(const PageSegments::Patch &patch, int serial) {
         {QStringLiteral("serial"), serial},      {QStringLiteral("total"), patch.totalNodes},
         {QStringLiteral("at"), patch.firstNode}, {QStringLiteral("remove"), patch.removeNodes},
         {QStringLiteral("names"), names},        {QStringLiteral("count"), patch.newNodes},
-        {QStringLiteral("html"), patch.html}};
+        {QStringLiteral("html"), patch.html},    {QStringLiteral("inside"), patch.insideName}};
     return QString::fromLatin1(patchScript)
         .arg(state().trimmed(),
              QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));

@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QWebEngineFindTextResult>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -36,6 +37,10 @@ constexpr int settleChecksMax = 20;
 // The engine takes text through a data: URL, which may not exceed 2 MB once
 // percent-encoded; larger documents go through a file.
 constexpr qsizetype maxDataUrl = 2 * 1024 * 1024 - 4096;
+// Texts from this size on go through a file even when a data: URL would
+// take them: the engine keeps several copies of a data: URL (as the
+// address, in its history, in the request) in the program's own process.
+constexpr qsizetype inlineMax = 256 * 1024;
 
 bool fitsDataUrl(const QByteArray &utf8) {
     if (utf8.size() > maxDataUrl)
@@ -49,6 +54,19 @@ bool fitsDataUrl(const QByteArray &utf8) {
 QTemporaryDir &largePageDir() {
     static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/quilmead-preview-XXXXXX"));
     return dir;
+}
+
+// Writes `text` as UTF-8 in pieces of about a megabyte, never splitting a
+// surrogate pair.
+void writeUtf8(QIODevice &device, QStringView text) {
+    constexpr qsizetype piece = 512 * 1024;
+    while (!text.isEmpty()) {
+        qsizetype n = qMin(piece, text.size());
+        if (n < text.size() && text.at(n - 1).isHighSurrogate())
+            ++n;
+        device.write(text.left(n).toUtf8());
+        text = text.mid(n);
+    }
 }
 
 QString randomToken() {
@@ -148,11 +166,15 @@ void WebEngineBackend::beginLoad() {
 
 void WebEngineBackend::setHtml(const QString &html, const QUrl &baseUrl) {
     beginLoad();
-    const QByteArray utf8 = html.toUtf8();
-    if (fitsDataUrl(utf8)) {
-        removeLargePage();
-        page_->setContent(utf8, QStringLiteral("text/html;charset=UTF-8"), baseUrl);
-        return;
+    // Only a small text goes inline (UTF-8 takes at least a byte per UTF-16
+    // unit, so a long text is not encoded whole just to find that out).
+    if (html.size() < inlineMax) {
+        const QByteArray utf8 = html.toUtf8();
+        if (fitsDataUrl(utf8)) {
+            removeLargePage();
+            page_->setContent(utf8, QStringLiteral("text/html;charset=UTF-8"), baseUrl);
+            return;
+        }
     }
     const QUrl file = writeLargePage(html, baseUrl);
     if (file.isValid()) {
@@ -194,7 +216,14 @@ QUrl WebEngineBackend::writeLargePage(const QString &html, const QUrl &baseUrl) 
     // The byte order mark makes the engine read UTF-8 whatever the document
     // declares; the BASE tag makes its relative addresses work.
     file.write("\xEF\xBB\xBF");
-    file.write(HtmlBase::withBaseHref(html, baseUrl).toUtf8());
+    // Written a piece at a time: a large page is not copied whole again.
+    const HtmlBase::Insertion base = HtmlBase::baseInsertion(html, baseUrl);
+    const QStringView text(html);
+    if (base.at >= 0) {
+        writeUtf8(file, text.left(base.at));
+        writeUtf8(file, base.tag);
+    }
+    writeUtf8(file, text.mid(qMax<qsizetype>(0, base.at)));
     if (!file.commit())
         return QUrl();
     if (largePage_ != path)
@@ -263,6 +292,9 @@ void WebEngineBackend::finishLoad(bool ok) {
     loading_ = false;
     target_ = -1;
     settleTimer_.stop();
+    // The viewer keeps its own history; the engine's would keep every text
+    // shown (a data: URL each) in the program's process.
+    page_->history()->clear();
     events_->loadFinished(ok);
 }
 
