@@ -161,10 +161,13 @@ TLEdit::TLEdit(QWidget *parent) : QsciScintilla(parent), d(std::make_unique<Priv
     // large document slow. QsciScintilla::textChanged and linesChanged are sent
     // from here.
     d->call(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
-        if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
-            d->noteChange();
-    });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int length) {
+                if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)))
+                    return;
+                d->noteChange();
+                d->recordChange(position, type & SC_MOD_BEFOREINSERT, length);
+            });
     d->call(SCI_EMPTYUNDOBUFFER);
     d->call(SCI_SETSAVEPOINT);
 }

@@ -166,6 +166,23 @@ public:
     // in the editor), so that a caller can tell whether the text changed
     // since it last looked.
     quint64 changeCount() const;
+    // Where the text differs from what it was when changeCount() was `since`:
+    // its first `prefix` and last `suffix` characters are those of the text
+    // then, and it is `delta` characters longer. A span covers every change
+    // made since, so it may be wider than the difference.
+    struct ChangedSpan {
+        int prefix = 0;
+        int suffix = 0;
+        qsizetype delta = 0;
+    };
+    // False when the editor cannot tell: too many changes since, another
+    // document put in, or `since` not a count it has reached.
+    bool changedSince(quint64 since, ChangedSpan *span) const;
+    // The first occurrence of `text` between the characters `from` and `to`
+    // (a match lies wholly inside), letter case as the search's match-case
+    // option says; its character offset, or -1. Caret, selection and the
+    // search text stay as they are.
+    int findInRange(const QString &text, int from, int to) const;
 
     // --- Documents held apart ------------------------------------------------------
     // Puts `incoming` into the editor (a new empty document when null) and

@@ -5,6 +5,7 @@
 #include "editor/tledit_p.h"
 
 #include <algorithm>
+#include <limits>
 
 using Sci = QsciScintillaBase;
 
@@ -73,5 +74,89 @@ std::unique_ptr<TLEditDocument> TLEdit::exchangeDocument(std::unique_ptr<TLEditD
     d->call(SCI_SETXOFFSET, incoming->m_xOffset);
 
     d->changePending = true;
+    d->forgetChanges(); // spans do not reach across documents
     return outgoing;
+}
+
+// --- Changed spans -------------------------------------------------------------------
+
+namespace {
+
+// Changes kept for changedSince(); older ones are forgotten.
+constexpr size_t kJournalSize = 4096;
+
+} // namespace
+
+int TLEdit::Private::characterOfPosition(long position) const {
+    const long line = call(SCI_LINEFROMPOSITION, position);
+    return int(call(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16)) +
+           charactersBetween(call(SCI_POSITIONFROMLINE, line), position);
+}
+
+long TLEdit::Private::positionOfCharacter(int offset) const {
+    if (offset <= 0)
+        return 0;
+    if (offset >= q->textLength())
+        return call(SCI_GETLENGTH);
+    const long line = call(SCI_LINEFROMINDEXPOSITION, offset, SC_LINECHARACTERINDEX_UTF16);
+    const long start = call(SCI_POSITIONFROMLINE, line);
+    const long rest = offset - call(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF16);
+    return rest > 0 ? call(SCI_POSITIONRELATIVECODEUNITS, start, rest) : start;
+}
+
+// Called before each change, with the text still as it was. Scintilla does
+// not show the inserted text then: the change is kept in bytes, and turned
+// into characters when asked for, from the text as it is then.
+void TLEdit::Private::recordChange(long position, bool insertion, long length) {
+    Change change;
+    change.count = changeCount;
+    change.position = position;
+    change.lengthBefore = q->textLength();
+    const long removed = insertion ? 0 : length;
+    change.after = call(SCI_GETLENGTH) - position - removed;
+    journal.push_back(change);
+    if (journal.size() > kJournalSize) {
+        journalFrom = journal.front().count;
+        journal.pop_front();
+    }
+}
+
+bool TLEdit::changedSince(quint64 since, ChangedSpan *span) const {
+    if (since < d->journalFrom || since > d->changeCount)
+        return false;
+    const int length = textLength();
+    auto it = d->journal.end();
+    while (it != d->journal.begin() && std::prev(it)->count > since)
+        --it;
+    if (it == d->journal.end()) {
+        *span = ChangedSpan{length, length, 0};
+        return true;
+    }
+    // Each change keeps the bytes before its position and those after what
+    // it removed; all of them together keep the least of each. Those bytes
+    // are the same now as then, and so are their characters.
+    long prefix = std::numeric_limits<long>::max();
+    long suffix = std::numeric_limits<long>::max();
+    const int lengthThen = it->lengthBefore;
+    for (; it != d->journal.end(); ++it) {
+        prefix = std::min(prefix, it->position);
+        suffix = std::min(suffix, it->after);
+    }
+    const long bytes = d->call(SCI_GETLENGTH);
+    span->prefix = d->characterOfPosition(std::min(prefix, bytes));
+    span->suffix = length - d->characterOfPosition(std::max(0L, bytes - suffix));
+    span->delta = length - lengthThen;
+    return true;
+}
+
+int TLEdit::findInRange(const QString &text, int from, int to) const {
+    if (from < 0)
+        from = 0;
+    if (to <= from)
+        return -1;
+    const long low = d->positionOfCharacter(from);
+    const long high = d->positionOfCharacter(to);
+    const long found =
+        d->find(text.toUtf8(), low, high, d->searchFlags(d->search.matchCase, false), nullptr);
+    return found < 0 ? -1 : d->characterOfPosition(found);
 }

@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointer>
+#include <deque>
 #include <vector>
 
 class TagLexer;
@@ -76,6 +77,22 @@ struct TLEdit::Private {
     bool changePending = false;
     bool flushScheduled = false;
     int lastLineCount = 1;
+
+    // The changes since changeCount was `journalFrom`, each as the byte
+    // position it starts at, the bytes after what it removed, and the
+    // text's length in characters before it; the oldest are dropped.
+    struct Change {
+        quint64 count = 0; // changeCount once made
+        long position = 0;
+        long after = 0;
+        int lengthBefore = 0;
+    };
+    std::deque<Change> journal;
+    quint64 journalFrom = 0;
+    void recordChange(long position, bool insertion, long length);
+    void forgetChanges() { journal.clear(), journalFrom = changeCount + 1; }
+    long positionOfCharacter(int offset) const;
+    int characterOfPosition(long position) const;
 
     long call(unsigned int message, unsigned long wParam = 0, long lParam = 0) const {
         return sci::call(q, message, wParam, lParam);
