@@ -67,6 +67,7 @@ struct HtmlViewer::Private : ViewerEvents {
     // (shownValid), cut into blocks, so that edits can be patched in.
     PageSegments shown;
     bool shownValid = false;
+    qint64 shownVersion = -1; // the caller's version of the text on show
     // The analysis of a large text runs beside the render; segments() waits
     // for it.
     std::future<PageSegments> analysis;
@@ -85,6 +86,7 @@ struct HtmlViewer::Private : ViewerEvents {
 
     void forgetShown() {
         shownValid = false;
+        shownVersion = -1;
         if (analysis.valid())
             analysis.wait();
         analysis = std::future<PageSegments>();
@@ -122,6 +124,7 @@ struct HtmlViewer::Private : ViewerEvents {
         if (!analysed)
             analyse(html);
         shownValid = true;
+        shownVersion = -1;
         shownBase = base;
         revive();
         pendingPosition = -1;
@@ -173,22 +176,30 @@ struct HtmlViewer::Private : ViewerEvents {
 
     // Shows `html`, changing only what differs from the text on show when
     // it can; false when the text would need a full render over the limit.
-    bool updateText(const QString &html, const QUrl &base) {
+    bool updateText(const QString &html, const QUrl &base, const HtmlViewer::KnownChange &known) {
         if (!backend || !shownValid || base != shownBase || busy) {
             if (tooLarge(html))
                 return false;
             keepingPosition([&] { showText(html, base); });
+            shownVersion = known.version;
             return true;
         }
-        const std::optional<PageSegments::Patch> patch = segments().update(html);
+        PageSegments &shownSegments = segments();
+        const bool spanKnown = known.since >= 0 && known.since == shownVersion &&
+                               html.size() - shownSegments.text().size() == known.delta;
+        const std::optional<PageSegments::Patch> patch =
+            spanKnown ? shownSegments.update(html, known.samePrefix, known.sameSuffix)
+                      : shownSegments.update(html);
         if (!patch) {
             if (tooLarge(html)) {
                 forgetShown();
                 return false;
             }
             keepingPosition([&] { showText(html, base, true); });
+            shownVersion = known.version;
             return true;
         }
+        shownVersion = known.version;
         busy = true;
         patching = true;
         if (patch->isEmpty()) {
@@ -411,12 +422,17 @@ void HtmlViewer::loadFromString(const QString &html, const QString &baseDir) {
     d->showText(html, folderUrl(baseDir));
 }
 
-bool HtmlViewer::updateFromString(const QString &html, const QString &baseDir) {
+bool HtmlViewer::updateFromString(const QString &html, const QString &baseDir,
+                                  const KnownChange &known) {
     if (html.isEmpty()) {
         d->showBlank();
         return true;
     }
-    return d->updateText(html, folderUrl(baseDir));
+    return d->updateText(html, folderUrl(baseDir), known);
+}
+
+qint64 HtmlViewer::textVersion() const {
+    return d->shownVersion;
 }
 
 void HtmlViewer::setAutoRenderLimit(qsizetype characters) {

@@ -11,6 +11,19 @@ class QPrinter;
 class ViewerBackend;
 class ViewerEvents;
 
+// What a caller of HtmlViewer::updateFromString knows of the text it gives.
+// Its version is the caller's own number for the text (-1: none), kept as
+// the viewer's textVersion(); when `since` is the version of the text on
+// show and the lengths differ by `delta`, the first `samePrefix` and last
+// `sameSuffix` characters are taken as unchanged and not compared again.
+struct KnownTextChange {
+    qint64 version = -1;
+    qint64 since = -1;
+    int samePrefix = 0;
+    int sameSuffix = 0;
+    qsizetype delta = 0;
+};
+
 // An HTML viewer: the split preview, the full-screen preview, the frame
 // preview and the small preview of the Open dialog are each one of these.
 //
@@ -37,6 +50,7 @@ class ViewerEvents;
 class HtmlViewer : public QWidget {
     Q_OBJECT
 public:
+    using KnownChange = KnownTextChange;
     explicit HtmlViewer(QWidget *parent = nullptr);
     ~HtmlViewer() override;
 
@@ -61,7 +75,13 @@ public:
     // renders the text whole otherwise. Returns false, showing nothing new,
     // when a whole render was needed and the text is longer than
     // autoRenderLimit(); loadFromString renders it on request.
-    bool updateFromString(const QString &html, const QString &baseDir);
+    //
+    // `known`: see KnownTextChange.
+    bool updateFromString(const QString &html, const QString &baseDir,
+                          const KnownTextChange &known = KnownTextChange());
+    // The version given with the text on show by updateFromString; -1 when
+    // the viewer shows anything else.
+    qint64 textVersion() const;
     // Characters beyond which updateFromString does not render a text whole
     // (-1: no limit).
     void setAutoRenderLimit(qsizetype characters);

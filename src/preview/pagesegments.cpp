@@ -504,30 +504,29 @@ QString PageSegments::segmentHtml(const Segment &segment, bool last) const {
     return html;
 }
 
-std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
+std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int samePrefix,
+                                                        int sameSuffix) {
     if (!m_patchable) {
         reset(html);
         return std::nullopt;
     }
     const int oldLen = int(m_text.size());
     const int newLen = int(html.size());
-    if (html == m_text) {
-        Patch none;
-        none.totalNodes = nodeCount();
-        return none;
-    }
     // Where the texts differ: the common start and end, taken greedily from
     // the front, or else from the back (a repeated character can put the
     // first choice over the end of the body, as when a block is added just
-    // before the body's end tag).
+    // before the body's end tag). What the caller knows to be the same is
+    // not compared again.
     const int shorter = std::min(oldLen, newLen);
+    const int knownStart = std::clamp(samePrefix, 0, shorter);
+    const int knownEnd = std::clamp(sameSuffix, 0, shorter - knownStart);
     const QChar *a = m_text.constData();
     const QChar *b = html.constData();
     // Compared a run at a time first (memcmp is far quicker on the long
     // equal stretches of a large page), then a character at a time.
     constexpr int run = 256;
     auto sameStart = [&](int limit) {
-        int n = 0;
+        int n = knownStart;
         while (n + run <= limit && std::memcmp(a + n, b + n, run * sizeof(QChar)) == 0)
             n += run;
         while (n < limit && a[n] == b[n])
@@ -535,7 +534,7 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
         return n;
     };
     auto sameEnd = [&](int limit) {
-        int n = 0;
+        int n = knownEnd;
         while (n + run <= limit &&
                std::memcmp(a + oldLen - n - run, b + newLen - n - run, run * sizeof(QChar)) == 0)
             n += run;
@@ -543,10 +542,15 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html) {
             ++n;
         return n;
     };
-    int prefix = sameStart(shorter);
+    int prefix = sameStart(shorter - knownEnd);
+    if (oldLen == newLen && prefix + knownEnd == oldLen) {
+        Patch none;
+        none.totalNodes = nodeCount();
+        return none;
+    }
     int suffix = sameEnd(shorter - prefix);
     if (prefix < m_bodyStart || oldLen - suffix > m_bodyEnd) {
-        suffix = sameEnd(shorter);
+        suffix = sameEnd(shorter - knownStart);
         prefix = sameStart(shorter - suffix);
     }
     const int oldChangeEnd = oldLen - suffix;

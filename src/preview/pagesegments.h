@@ -62,7 +62,11 @@ public:
     // cannot be expressed as a patch (the head, the BODY tag or what follows
     // the body changed, or either text is not patchable): then `html` needs a
     // full render. An unchanged text gives an empty patch.
-    std::optional<Patch> update(const QString &html);
+    //
+    // `samePrefix` and `sameSuffix`: the caller knows that `html` starts and
+    // ends with that many characters of text() (as the editor's record of
+    // changed spans says); only the characters between are compared.
+    std::optional<Patch> update(const QString &html, int samePrefix = 0, int sameSuffix = 0);
 
     // The blocks as [start, end) offsets into text(), for tests.
     std::vector<std::pair<int, int>> ranges() const;

@@ -127,7 +127,21 @@ private slots:
 
     // Edits one after another, each patched where the ones before left the
     // blocks, end with the page the final text gives when rendered whole.
+    //
+    // The spans of each edit may come from the caller (exact, or wider as
+    // when several keystrokes make one update); spans told for another text
+    // than the one on show are not used.
+    void aSeriesOfEditsEqualsWhole_data() {
+        QTest::addColumn<int>("told");   // -1: none; else how much wider than the edit
+        QTest::addColumn<bool>("stale"); // told for an earlier version
+        QTest::newRow("compared") << -1 << false;
+        QTest::newRow("told exactly") << 0 << false;
+        QTest::newRow("told wider") << 9 << false;
+        QTest::newRow("told for another text") << 0 << true;
+    }
     void aSeriesOfEditsEqualsWhole() {
+        QFETCH(int, told);
+        QFETCH(bool, stale);
         const QString dir = folder.path();
         QString text = head +
                        QStringLiteral("<DIV ALIGN=\"center\"><P>In a division</P></DIV>\r\n") +
@@ -143,15 +157,30 @@ private slots:
                                                    {"Lastly", "L"},
                                                    {"<LI>x", "<LI>xx"},
                                                    {"In a", "<I>In</I> a"}};
+        qint64 version = 0;
         for (const auto &[from, to] : edits) {
-            text.replace(text.indexOf(from), from.size(), to);
-            QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir)); }));
+            const int at = int(text.indexOf(from));
+            const int after = int(text.size()) - at - int(from.size());
+            text.replace(at, from.size(), to);
+            HtmlViewer::KnownChange known;
+            if (told >= 0) {
+                known.since = stale ? version - 1 : version;
+                known.version = ++version;
+                known.samePrefix = qMax(0, at - told);
+                known.sameSuffix = qMax(0, after - told);
+                known.delta = to.size() - from.size();
+                if (stale) // what would be wrong for this text
+                    known.samePrefix = known.sameSuffix = int(text.size());
+            }
+            QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, known)); }));
+            QCOMPARE(viewer->textVersion(), known.version);
         }
         QCOMPARE(js("document.quilmeadProbe === 1 ? 'same' : 'new'"), QStringLiteral("same"));
         const QString whole = QStringLiteral("document.documentElement.outerHTML");
         const QString shown = js(whole);
         QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
         QCOMPARE(shown, js(whole));
+        QCOMPARE(viewer->textVersion(), qint64(-1));
     }
 
     // Every edit keeps the reader where they were, whether it is patched in

@@ -143,6 +143,42 @@ private slots:
         QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, fresh.nodeCount());
     }
 
+    // Told which start and end stayed the same (as the editor reports them,
+    // exactly or wider than the difference), the update gives what it gives
+    // when it compares the texts itself.
+    void editsWithAKnownSpan_data() { edits_data(); }
+    void editsWithAKnownSpan() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const int shorter = int(qMin(before.size(), after.size()));
+        int same = 0;
+        while (same < shorter && before.at(same) == after.at(same))
+            ++same;
+        int sameEnd = 0;
+        while (sameEnd < shorter - same &&
+               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
+            ++sameEnd;
+        for (int wider : {0, 1, 7, 40}) {
+            PageSegments told, compared;
+            told.reset(before);
+            compared.reset(before);
+            const auto byTold = told.update(after, qMax(0, same - wider), qMax(0, sameEnd - wider));
+            const auto byCompare = compared.update(after);
+            QCOMPARE(byTold.has_value(), byCompare.has_value());
+            QCOMPARE(told.text(), after);
+            QCOMPARE(told.ranges(), compared.ranges());
+            if (!byTold)
+                continue;
+            QCOMPARE(byTold->totalNodes - byTold->removeNodes + byTold->newNodes,
+                     compared.nodeCount());
+            if (wider == 0) {
+                QCOMPARE(byTold->firstNode, byCompare->firstNode);
+                QCOMPARE(byTold->html, byCompare->html);
+                QCOMPARE(byTold->insideName, byCompare->insideName);
+            }
+        }
+    }
+
     // An edit inside the content of a paragraph, heading, list or division
     // replaces only that content; anything touching its tags, the text after
     // it or an element whose content is parsed otherwise replaces the nodes.
