@@ -171,6 +171,50 @@ private slots:
         QCOMPARE(QFile::exists(f.docDir.file("quilview.htm")), frames);
     }
 
+    // After each edit the frame preview follows whether the text holds the
+    // marker, wherever the edit falls beside, inside or around it.
+    void frameSetFollowsEdits() {
+        Fixture f;
+        const QString start = "<HTML><HEAD></HEAD>\r\n<P>a page</P>\r\n</HTML>";
+        f.open("page.htm", start.toUtf8());
+        TLEdit &editor = *f.w.webPage;
+        f.preview().updateWebView();
+        QVERIFY(!f.preview().framePreviewShown());
+        struct Step {
+            int at, remove;
+            QString insert;
+            bool matchCase;
+        };
+        const QList<Step> steps{
+            {19, 0, "<frameset", false}, // not yet the marker
+            {28, 0, " ", false},         // completes it
+            {0, 0, "<!-- x -->", false}, // before it: moved
+            {60, 3, "", false},          // after it
+            {29, 0, "\r\n", false},      // in the middle
+            {29, 2, "", false},          // mended again
+            {29, 0, "", true},           // only the letter case option
+            {19, 0, "<FRAMESET ", true}, // in upper case, while case matters
+            {19, 0, "", false},          // which then no longer matters
+            {19, 10, "", false},         // the upper case one removed
+            {0, 0, "<FRAMESET ", false}, // another at the very start
+            {29, 10, "", false},         // the first removed, the other remains
+            {0, 10, "x", false},         // and that one too
+        };
+        for (const Step &step : steps) {
+            editor.setMatchCase(step.matchCase);
+            if (step.remove)
+                editor.SendScintilla(QsciScintillaBase::SCI_DELETERANGE, step.at, step.remove);
+            if (!step.insert.isEmpty())
+                editor.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT,
+                                     static_cast<unsigned long>(step.at),
+                                     step.insert.toUtf8().constData());
+            f.preview().updateWebView();
+            const bool frames = editor.text().contains(
+                "<frameset ", step.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+            QVERIFY2(f.preview().framePreviewShown() == frames, qPrintable(editor.text()));
+        }
+    }
+
     void frameSetShowsFramePreviewAndBack() {
         Fixture f;
         f.docDir.write("left.htm", "<title>Left</title><p>Left frame</p>");
@@ -330,9 +374,9 @@ private slots:
         QVERIFY(!f.preview().framePreviewShown());
         QCOMPARE(f.w.splitScreen->barPercent(0), 50);
         QVERIFY(f.rendered(f.split()).contains("Pick"));
-        QCOMPARE(runScript(f.split(), "document.getElementById('pic').firstChild.naturalWidth")
-                     .toInt(),
-                 1);
+        QCOMPARE(
+            runScript(f.split(), "document.getElementById('pic').firstChild.naturalWidth").toInt(),
+            1);
         QSignalSpy pictures(&f.preview(), &PreviewController::pictureLinkChosen);
         f.click("pic");
         QTRY_COMPARE_WITH_TIMEOUT(pictures.size(), 1, 5000);

@@ -7,7 +7,6 @@
 #include "app/ui/percentsplitter.h"
 #include "app/userinteraction.h"
 #include "documents/activedocument.h"
-#include "editor/searchstate.h"
 #include "editor/tledit.h"
 #include "preview/controller/previewfinddialog.h"
 #include "preview/controller/previewrules.h"
@@ -160,12 +159,38 @@ void PreviewController::updateWebView() {
 // Looks for the frame set marker with the editor's own search (so letter case
 // follows its match-case option) without moving the caret, the selection or
 // the view, and without replacing the search text the user's Find Next uses.
+// After an edit only the stretch around what changed is searched: a marker
+// found before and not touched is still there, and a new one overlaps the
+// change.
 bool PreviewController::textIsFrameSet() {
     TLEdit &editor = *m_w.webPage;
-    SearchStateKeeper keep(editor, SearchStateKeeper::SearchTextAndCachedSelection);
-    editor.startLine = editor.endLine = 1;
-    editor.startPos = editor.endPos = 0;
-    return editor.locateText(PreviewRules::frameSetMarker()) == 1;
+    const QString marker = PreviewRules::frameSetMarker();
+    const int markerLength = int(marker.size());
+    const int length = editor.textLength();
+    FrameSetCheck &check = m_frameCheck;
+    TLEdit::ChangedSpan span;
+    int at = -2; // not known yet
+    if (check.valid && check.matchCase == editor.matchCase() &&
+        editor.changedSince(check.count, &span)) {
+        const int oldLength = int(length - span.delta);
+        if (check.at < 0) {
+            // Room for a match that reaches into the change from either side.
+            const int margin = 4 * markerLength;
+            at = editor.findInRange(marker, span.prefix - margin,
+                                    qMin(length, length - span.suffix + margin));
+        } else if (check.at + markerLength <= span.prefix) {
+            at = check.at;
+        } else if (check.at >= oldLength - span.suffix) {
+            at = int(check.at + span.delta);
+        }
+    }
+    if (at == -2)
+        at = editor.findInRange(marker, 0, length);
+    check.valid = true;
+    check.count = editor.changeCount();
+    check.matchCase = editor.matchCase();
+    check.at = at;
+    return at >= 0;
 }
 
 void PreviewController::setFramePreviewShown(bool shown) {
@@ -230,7 +255,8 @@ void PreviewController::updateViewer(Slot &slot) {
         RenderingScope scope(m_w.toolsPanel);
         try {
             slot.viewer->setAutoRenderLimit(m_autoRenderLimit);
-            if (slot.viewer->updateFromString(m_w.webPage->text(), documentFolder())) {
+            if (slot.viewer->updateFromString(m_w.webPage->text(), documentFolder(),
+                                              knownChange(*slot.viewer))) {
                 slot.awaitingShow = true;
                 showTooLarge(false);
             } else {
@@ -244,6 +270,23 @@ void PreviewController::updateViewer(Slot &slot) {
         m_shell.ui().message(
             QStringLiteral("An error occured while parsing a comment in your HTML document!"),
             Msg::Warning, Msg::Ok);
+}
+
+// The editor's record of what changed since the text on show in `viewer`,
+// so that the viewer compares only that stretch.
+HtmlViewer::KnownChange PreviewController::knownChange(const HtmlViewer &viewer) const {
+    const TLEdit &editor = *m_w.webPage;
+    HtmlViewer::KnownChange known;
+    known.version = qint64(editor.changeCount());
+    const qint64 shown = viewer.textVersion();
+    TLEdit::ChangedSpan span;
+    if (shown >= 0 && editor.changedSince(quint64(shown), &span)) {
+        known.since = shown;
+        known.samePrefix = span.prefix;
+        known.sameSuffix = span.suffix;
+        known.delta = span.delta;
+    }
+    return known;
 }
 
 void PreviewController::showTooLarge(bool on) {

@@ -13,6 +13,7 @@
 
 class ActiveDocument;
 class HtmlViewer;
+struct KnownTextChange;
 class PercentSplitter;
 class PreviewFindDialog;
 class QToolButton;
@@ -158,6 +159,7 @@ private:
     void renderDue();
     void updateViewer(Slot &slot);
     void showTooLarge(bool on);
+    KnownTextChange knownChange(const HtmlViewer &viewer) const;
     bool textIsFrameSet();
     void setFramePreviewShown(bool shown);
     void showFrameSet();
@@ -178,6 +180,16 @@ private:
     SubmitForm *m_submitForm = nullptr;
     QPointer<PreviewFindDialog> m_findDialog;
     bool m_tooLargeShown = false;
+    // The last look for the frame set marker: at which change count, with
+    // which letter case option, and where it found one (-1: none). Later
+    // looks search only what changed since.
+    struct FrameSetCheck {
+        bool valid = false;
+        quint64 count = 0;
+        bool matchCase = false;
+        int at = -1;
+    };
+    FrameSetCheck m_frameCheck;
     // The browser engine takes about 100 MB per MiB of a page like the
     // benchmark's in its helper processes, and more while it replaces one
     // large document by another: past 24 MiB only F5 renders a page whole.
