@@ -4,6 +4,7 @@
 //
 //   bench_spelling [program folder] [word list]
 
+#include "benchsupport.h"
 #include "scripteduserinteraction.h"
 #include "spelling/dictionary.h"
 
@@ -21,22 +22,8 @@ namespace {
 constexpr int SampleSize = 200000;
 constexpr int SuggestionWords = 1000;
 
-class Random {
-public:
-    explicit Random(quint64 seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
-    quint32 below(quint32 n) {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 7;
-        m_state ^= m_state << 17;
-        return quint32(m_state >> 11) % n;
-    }
-
-private:
-    quint64 m_state;
-};
-
 // One typing slip: a letter dropped, added, replaced, or two swapped.
-QString misspell(const QString &word, Random &r) {
+QString misspell(const QString &word, bench::Random &r) {
     QString w = word;
     const int at = int(r.below(quint32(w.size())));
     const QChar letter(char16_t('a' + r.below(26)));
@@ -109,7 +96,7 @@ int main(int argc, char **argv) {
             source << QString::fromUtf8(line.trimmed());
 
     // Three real words to one misspelling.
-    Random r(2024);
+    bench::Random r(2024);
     QStringList sample, misspellings;
     sample.reserve(SampleSize);
     while (sample.size() < SampleSize) {

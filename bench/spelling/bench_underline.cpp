@@ -27,20 +27,6 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-class Random {
-public:
-    explicit Random(quint64 seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
-    quint32 below(quint32 n) {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 7;
-        m_state ^= m_state << 17;
-        return quint32(m_state >> 11) % n;
-    }
-
-private:
-    quint64 m_state;
-};
-
 QStringList readWords(const QString &path) {
     QFile f(path);
     QStringList words;
@@ -58,7 +44,7 @@ QStringList readWords(const QString &path) {
 // A page of about `bytes` bytes of prose; `misspelt` receives how many
 // misspellings went in.
 QByteArray makePage(const QStringList &words, qint64 bytes, int *misspelt, bool slips = true) {
-    Random r(7);
+    bench::Random r(7);
     QByteArray page = "<HTML>\r\n<HEAD><TITLE>Words</TITLE></HEAD>\r\n<BODY>\r\n";
     page.reserve(bytes + 4096);
     int wrong = 0;

@@ -113,4 +113,20 @@ inline void prepareEnvironment() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
+// A small random source that gives the same numbers for the same seed on
+// every run, so that generated pages are alike from run to run.
+class Random {
+public:
+    explicit Random(quint64 seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    quint32 below(quint32 n) {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 7;
+        m_state ^= m_state << 17;
+        return quint32(m_state >> 11) % n;
+    }
+
+private:
+    quint64 m_state;
+};
+
 } // namespace bench
