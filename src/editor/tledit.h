@@ -168,8 +168,9 @@ public:
     quint64 changeCount() const;
     // Where the text differs from what it was when changeCount() was `since`:
     // its first `prefix` and last `suffix` characters are those of the text
-    // then, and it is `delta` characters longer. A span covers every change
-    // made since, so it may be wider than the difference.
+    // then, and it is `delta` characters longer; the two do not overlap in
+    // either text. A span covers every change made since, so it may be wider
+    // than the difference.
     struct ChangedSpan {
         int prefix = 0;
         int suffix = 0;
@@ -183,6 +184,8 @@ public:
     // option says; its character offset, or -1. Caret, selection and the
     // search text stay as they are.
     int findInRange(const QString &text, int from, int to) const;
+    // The characters from `from` up to `to` (offsets as in text()).
+    QString textRange(int from, int to) const;
 
     // --- Documents held apart ------------------------------------------------------
     // Puts `incoming` into the editor (a new empty document when null) and

@@ -129,7 +129,7 @@ bool TLEdit::changedSince(quint64 since, ChangedSpan *span) const {
     while (it != d->journal.begin() && std::prev(it)->count > since)
         --it;
     if (it == d->journal.end()) {
-        *span = ChangedSpan{length, length, 0};
+        *span = ChangedSpan{length, 0, 0};
         return true;
     }
     // Each change keeps the bytes before its position and those after what
@@ -143,10 +143,17 @@ bool TLEdit::changedSince(quint64 since, ChangedSpan *span) const {
         suffix = std::min(suffix, it->after);
     }
     const long bytes = d->call(SCI_GETLENGTH);
-    span->prefix = d->characterOfPosition(std::min(prefix, bytes));
-    span->suffix = length - d->characterOfPosition(std::max(0L, bytes - suffix));
+    // Prefix and suffix do not overlap in either text.
+    const int shorter = std::min(length, lengthThen);
+    span->prefix = std::min(d->characterOfPosition(std::min(prefix, bytes)), shorter);
+    span->suffix =
+        std::min(length - d->characterOfPosition(std::max(0L, bytes - suffix)), shorter - span->prefix);
     span->delta = length - lengthThen;
     return true;
+}
+
+QString TLEdit::textRange(int from, int to) const {
+    return d->textBetween(d->positionOfCharacter(from), d->positionOfCharacter(to));
 }
 
 int TLEdit::findInRange(const QString &text, int from, int to) const {

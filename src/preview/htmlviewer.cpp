@@ -187,10 +187,37 @@ struct HtmlViewer::Private : ViewerEvents {
         PageSegments &shownSegments = segments();
         const bool spanKnown = known.since >= 0 && known.since == shownVersion &&
                                html.size() - shownSegments.text().size() == known.delta;
-        const std::optional<PageSegments::Patch> patch =
-            spanKnown ? shownSegments.update(html, known.samePrefix, known.sameSuffix)
-                      : shownSegments.update(html);
+        return show(spanKnown ? shownSegments.update(html, known.samePrefix, known.sameSuffix)
+                              : shownSegments.update(html),
+                    base, known);
+    }
+
+    // Shows the text on show changed as `known` says, with `changed` between
+    // its unchanged start and end; NeedsText when the viewer cannot tell the
+    // new text that way.
+    HtmlViewer::Update updateChange(const QString &changed, const QUrl &base,
+                                    const HtmlViewer::KnownChange &known) {
+        if (!backend || !shownValid || base != shownBase || busy || known.since < 0 ||
+            known.since != shownVersion)
+            return HtmlViewer::Update::NeedsText;
+        PageSegments &shownSegments = segments();
+        const qsizetype oldLength = shownSegments.text().size();
+        const qsizetype removed = oldLength - known.samePrefix - known.sameSuffix;
+        if (known.samePrefix < 0 || known.sameSuffix < 0 || removed < 0 ||
+            changed.size() - removed != known.delta || oldLength + known.delta <= 0)
+            return HtmlViewer::Update::NeedsText;
+        return show(shownSegments.replace(known.samePrefix, int(removed), changed), base, known)
+                   ? HtmlViewer::Update::Shown
+                   : HtmlViewer::Update::TooLarge;
+    }
+
+    // Shows the text the segments now hold: through `patch`, or else whole
+    // where the reader was; false when that would be a whole render over
+    // the limit.
+    bool show(const std::optional<PageSegments::Patch> &patch, const QUrl &base,
+              const HtmlViewer::KnownChange &known) {
         if (!patch) {
+            const QString html = shown.text();
             if (tooLarge(html)) {
                 forgetShown();
                 return false;
@@ -429,6 +456,11 @@ bool HtmlViewer::updateFromString(const QString &html, const QString &baseDir,
         return true;
     }
     return d->updateText(html, folderUrl(baseDir), known);
+}
+
+HtmlViewer::Update HtmlViewer::updateFromChange(const QString &changed, const QString &baseDir,
+                                                const KnownChange &known) {
+    return d->updateChange(changed, folderUrl(baseDir), known);
 }
 
 qint64 HtmlViewer::textVersion() const {

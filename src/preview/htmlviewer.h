@@ -79,7 +79,18 @@ public:
     // `known`: see KnownTextChange.
     bool updateFromString(const QString &html, const QString &baseDir,
                           const KnownTextChange &known = KnownTextChange());
-    // The version given with the text on show by updateFromString; -1 when
+    // Like updateFromString, for a text told by its change since the one on
+    // show: `known.since` is textVersion(), and `changed` is what now lies
+    // between the unchanged start and end that `known` gives. The viewer
+    // changes its own copy of the text in place, so a keystroke in a large
+    // page costs no copy of the whole text. NeedsText, doing nothing, when
+    // the viewer cannot take the text that way (it shows another version or
+    // folder, it is still loading, ...): updateFromString then.
+    enum class Update { Shown, TooLarge, NeedsText };
+    Update updateFromChange(const QString &changed, const QString &baseDir,
+                            const KnownTextChange &known);
+    // The version given with the text on show by updateFromString or
+    // updateFromChange; -1 when
     // the viewer shows anything else.
     qint64 textVersion() const;
     // Characters beyond which updateFromString does not render a text whole

@@ -553,11 +553,63 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
         suffix = sameEnd(shorter - knownStart);
         prefix = sameStart(shorter - suffix);
     }
-    const int oldChangeEnd = oldLen - suffix;
-    const int newChangeEnd = newLen - suffix;
-    const int shift = newLen - oldLen;
+    return patchChange(prefix, oldLen - suffix, newLen - suffix, [&] { m_text = html; });
+}
+
+std::optional<PageSegments::Patch> PageSegments::replace(int from, int removed,
+                                                         const QString &inserted) {
+    const int oldLen = int(m_text.size());
+    from = std::clamp(from, 0, oldLen);
+    removed = std::clamp(removed, 0, oldLen - from);
+    auto edit = [&] { m_text.replace(from, removed, inserted); };
+    if (!m_patchable) {
+        edit();
+        resetToText();
+        return std::nullopt;
+    }
+    // The editor's span may be wider than the difference: the same
+    // characters at either end of it are left out, from the front first or
+    // else from the back, as update() does.
+    const int added = int(inserted.size());
+    const QChar *a = m_text.constData() + from;
+    const QChar *b = inserted.constData();
+    auto sameStart = [&](int skipEnd) {
+        int n = 0;
+        while (n < removed - skipEnd && n < added - skipEnd && a[n] == b[n])
+            ++n;
+        return n;
+    };
+    auto sameEnd = [&](int skipStart) {
+        int n = 0;
+        while (n < removed - skipStart && n < added - skipStart &&
+               a[removed - 1 - n] == b[added - 1 - n])
+            ++n;
+        return n;
+    };
+    int head = sameStart(0);
+    int tail = sameEnd(head);
+    if (head == removed && tail == 0 && removed == added) {
+        Patch none;
+        none.totalNodes = nodeCount();
+        return none;
+    }
+    if (from + head < m_bodyStart || from + removed - tail > m_bodyEnd) {
+        tail = sameEnd(0);
+        head = sameStart(tail);
+    }
+    return patchChange(from + head, from + removed - tail, from + added - tail, edit);
+}
+
+// Turns the text on show into the new one with `edit` and works out the
+// patch for the change of its characters [prefix, oldChangeEnd), which are
+// [prefix, newChangeEnd) in the new text.
+std::optional<PageSegments::Patch>
+PageSegments::patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
+                          const std::function<void()> &edit) {
+    const int shift = newChangeEnd - oldChangeEnd;
     if (prefix < m_bodyStart || oldChangeEnd > m_bodyEnd) {
-        reset(html);
+        edit();
+        resetToText();
         return std::nullopt;
     }
     // The first block touched: the one holding the character before the
@@ -571,11 +623,16 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
     int stopFrom = first + 1;
     while (stopFrom < int(m_segments.size()) && m_segments[size_t(stopFrom)].start < oldChangeEnd)
         ++stopFrom;
+    // The content of the first block's element, read before the text changes.
+    int contentFrom = 0, contentTo = 0;
+    const bool hasContent = contentRange(m_segments[size_t(first)], &contentFrom, &contentTo);
+    edit();
+    const QString &html = m_text;
     Scan scanned;
     const Segment &from = m_segments[size_t(first)];
     if (!scan(html, from.start, first == 0, newChangeEnd, &m_segments, stopFrom, shift, scanned) ||
         (!scanned.reachedStop && scanned.bodyEnd != m_bodyEnd + shift)) {
-        reset(html);
+        resetToText();
         return std::nullopt;
     }
     const int last = scanned.reachedStop ? scanned.stopIndex : int(m_segments.size());
@@ -586,14 +643,11 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
         patch.firstNode += m_segments[size_t(k)].nodes;
     patch.totalNodes = nodeCount();
     // An edit inside one element's content: only that content changes.
-    int contentFrom = 0, contentTo = 0;
     if (last == first + 1 && scanned.segments.size() == 1 &&
-        scanned.segments.front().textFrom == from.textFrom + shift &&
-        contentRange(from, &contentFrom, &contentTo) && prefix >= contentFrom &&
-        oldChangeEnd <= contentTo) {
+        scanned.segments.front().textFrom == from.textFrom + shift && hasContent &&
+        prefix >= contentFrom && oldChangeEnd <= contentTo) {
         patch.insideName = from.firstName;
         patch.html = html.mid(contentFrom, contentTo + shift - contentFrom);
-        m_text = html;
         countNodes(scanned.segments.front(), reachesEnd);
         replaceSegments(first, last, scanned.segments, shift);
         return patch;
@@ -607,7 +661,6 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
             patch.removedNames << QStringLiteral("#text");
     }
 
-    m_text = html;
     for (size_t k = 0; k < scanned.segments.size(); ++k)
         countNodes(scanned.segments[k], reachesEnd && k + 1 == scanned.segments.size());
     for (const Segment &s : scanned.segments)
@@ -618,6 +671,12 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
         patch.html += m_tail;
     replaceSegments(first, last, scanned.segments, shift);
     return patch;
+}
+
+// Analyses the text as it now stands from scratch (no patch).
+void PageSegments::resetToText() {
+    const QString text = m_text; // reset() starts by forgetting m_text
+    reset(text);
 }
 
 // Puts `fresh` in place of the blocks [first, last) and moves the blocks

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -67,6 +68,10 @@ public:
     // ends with that many characters of text() (as the editor's record of
     // changed spans says); only the characters between are compared.
     std::optional<Patch> update(const QString &html, int samePrefix = 0, int sameSuffix = 0);
+    // Like update(), for a text known only by its change: the characters
+    // [from, from + removed) of text() became `inserted`. text() is changed
+    // in place, without a second copy of a large text.
+    std::optional<Patch> replace(int from, int removed, const QString &inserted);
 
     // The blocks as [start, end) offsets into text(), for tests.
     std::vector<std::pair<int, int>> ranges() const;
@@ -92,6 +97,9 @@ private:
     bool scan(const QString &html, int from, bool leading, int stopAt,
               const std::vector<Segment> *stops, int firstStop, int shift, Scan &out) const;
     bool analyseTail(const QString &html, int bodyEnd);
+    std::optional<Patch> patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
+                                     const std::function<void()> &edit);
+    void resetToText();
     void countNodes(Segment &segment, bool last) const;
     bool contentRange(const Segment &segment, int *from, int *to) const;
     void replaceSegments(int first, int last, const std::vector<Segment> &fresh, int shift);

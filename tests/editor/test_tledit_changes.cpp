@@ -70,7 +70,7 @@ private slots:
         QTest::addColumn<int>("prefix");
         QTest::addColumn<int>("suffix");
         const QString page = "<P>one</P>\r\n<P>two</P>\r\n";
-        QTest::newRow("nothing") << page << QStringList{} << page.size() << page.size();
+        QTest::newRow("nothing") << page << QStringList{} << page.size() << 0;
         QTest::newRow("insertion") << page << QStringList{"ins 4 xy"} << 4 << 20;
         QTest::newRow("deletion") << page << QStringList{"del 3 3"} << 3 << 18;
         QTest::newRow("typed keys") << page << QStringList{"type 15 ab"} << 15 << 9;
@@ -109,6 +109,11 @@ private slots:
         const int s = qMin(span.suffix, shorter - p);
         QCOMPARE(after.left(p), before.left(p));
         QCOMPARE(after.right(s), before.right(s));
+        // The span fits both texts, and what lies between is told apart.
+        QCOMPARE(span.prefix, p);
+        QCOMPARE(span.suffix, s);
+        QCOMPARE(before.left(p) + editor->textRange(p, int(after.size()) - s) + before.right(s),
+                 after);
     }
 
     // The editor says when it cannot tell what changed.

@@ -130,23 +130,33 @@ private slots:
     //
     // The spans of each edit may come from the caller (exact, or wider as
     // when several keystrokes make one update); spans told for another text
-    // than the one on show are not used.
+    // than the one on show are not used. Told as a change, the viewer gets
+    // only the text between the spans and edits its own copy.
     void aSeriesOfEditsEqualsWhole_data() {
-        QTest::addColumn<int>("told");   // -1: none; else how much wider than the edit
-        QTest::addColumn<bool>("stale"); // told for an earlier version
-        QTest::newRow("compared") << -1 << false;
-        QTest::newRow("told exactly") << 0 << false;
-        QTest::newRow("told wider") << 9 << false;
-        QTest::newRow("told for another text") << 0 << true;
+        QTest::addColumn<int>("told");     // -1: none; else how much wider than the edit
+        QTest::addColumn<bool>("stale");   // told for an earlier version
+        QTest::addColumn<bool>("byChange"); // updateFromChange with the changed text
+        QTest::newRow("compared") << -1 << false << false;
+        QTest::newRow("told exactly") << 0 << false << false;
+        QTest::newRow("told wider") << 9 << false << false;
+        QTest::newRow("told for another text") << 0 << true << false;
+        QTest::newRow("a change told exactly") << 0 << false << true;
+        QTest::newRow("a change told wider") << 9 << false << true;
+        QTest::newRow("a change told for another text") << 0 << true << true;
     }
     void aSeriesOfEditsEqualsWhole() {
         QFETCH(int, told);
         QFETCH(bool, stale);
+        QFETCH(bool, byChange);
         const QString dir = folder.path();
         QString text = head +
                        QStringLiteral("<DIV ALIGN=\"center\"><P>In a division</P></DIV>\r\n") +
                        body + foot;
         QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
+        if (byChange) { // the text on show gets version 0
+            QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, {0})); }));
+            QCOMPARE(viewer->textVersion(), qint64(0));
+        }
         js("document.quilmeadProbe = 1;");
         const QList<QPair<QString, QString>> edits{{"division", "divisions"},
                                                    {"<P>One", "<P>One more"},
@@ -172,7 +182,23 @@ private slots:
                 if (stale) // what would be wrong for this text
                     known.samePrefix = known.sameSuffix = int(text.size());
             }
-            QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, known)); }));
+            if (byChange) {
+                const QString changed =
+                    stale ? text
+                          : text.mid(known.samePrefix,
+                                     text.size() - known.samePrefix - known.sameSuffix);
+                // A change told for another text is refused; the whole text
+                // is given then.
+                const HtmlViewer::Update expected =
+                    stale ? HtmlViewer::Update::NeedsText : HtmlViewer::Update::Shown;
+                QVERIFY(show([&] {
+                    QCOMPARE(viewer->updateFromChange(changed, dir, known), expected);
+                    if (stale)
+                        QVERIFY(viewer->updateFromString(text, dir, known));
+                }));
+            } else {
+                QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, known)); }));
+            }
             QCOMPARE(viewer->textVersion(), known.version);
         }
         QCOMPARE(js("document.quilmeadProbe === 1 ? 'same' : 'new'"), QStringLiteral("same"));

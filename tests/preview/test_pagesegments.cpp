@@ -179,6 +179,57 @@ private slots:
         }
     }
 
+    // Told only what replaced which characters (the text is changed in
+    // place), the analysis gives the patch it gives for the whole new text
+    // with the same span.
+    void editsByReplacement_data() { edits_data(); }
+    void editsByReplacement() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const int shorter = int(qMin(before.size(), after.size()));
+        int same = 0;
+        while (same < shorter && before.at(same) == after.at(same))
+            ++same;
+        int sameEnd = 0;
+        while (sameEnd < shorter - same &&
+               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
+            ++sameEnd;
+        for (int wider : {0, 1, 7, 40}) {
+            const int from = qMax(0, same - wider);
+            const int keptEnd = qMax(0, sameEnd - wider);
+            PageSegments replaced, told;
+            replaced.reset(before);
+            told.reset(before);
+            const auto byReplace =
+                replaced.replace(from, int(before.size()) - from - keptEnd,
+                                 after.mid(from, after.size() - from - keptEnd));
+            const auto byTold = told.update(after, from, keptEnd);
+            QCOMPARE(replaced.text(), after);
+            QCOMPARE(replaced.patchable(), told.patchable());
+            QCOMPARE(replaced.ranges(), told.ranges());
+            QCOMPARE(byReplace.has_value(), byTold.has_value());
+            if (!byReplace)
+                continue;
+            QCOMPARE(byReplace->firstNode, byTold->firstNode);
+            QCOMPARE(byReplace->removeNodes, byTold->removeNodes);
+            QCOMPARE(byReplace->removedNames, byTold->removedNames);
+            QCOMPARE(byReplace->newNodes, byTold->newNodes);
+            QCOMPARE(byReplace->html, byTold->html);
+            QCOMPARE(byReplace->insideName, byTold->insideName);
+        }
+    }
+
+    // Replacements out of range are brought into it rather than trusted.
+    void replacementsOutOfRange() {
+        PageSegments s;
+        s.reset(page(body));
+        QVERIFY(!s.replace(int(s.text().size()) + 5, 3, QStringLiteral("x")).has_value());
+        QCOMPARE(s.text(), page(body) + QStringLiteral("x"));
+        QVERIFY(!s.replace(-4, 1000000, QString()).has_value());
+        QCOMPARE(s.text(), QString());
+        QVERIFY(!s.patchable());
+    }
+
     // An edit inside the content of a paragraph, heading, list or division
     // replaces only that content; anything touching its tags, the text after
     // it or an element whose content is parsed otherwise replaces the nodes.

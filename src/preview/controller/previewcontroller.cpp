@@ -254,14 +254,26 @@ void PreviewController::updateViewer(Slot &slot) {
     {
         RenderingScope scope(m_w.toolsPanel);
         try {
-            slot.viewer->setAutoRenderLimit(m_autoRenderLimit);
-            if (slot.viewer->updateFromString(m_w.webPage->text(), documentFolder(),
-                                              knownChange(*slot.viewer))) {
+            HtmlViewer &viewer = *slot.viewer;
+            const TLEdit &editor = *m_w.webPage;
+            const QString folder = documentFolder();
+            viewer.setAutoRenderLimit(m_autoRenderLimit);
+            // What changed since the text on show is all the viewer needs;
+            // the whole text only when it cannot take it that way.
+            const HtmlViewer::KnownChange known = knownChange(viewer);
+            HtmlViewer::Update result = HtmlViewer::Update::NeedsText;
+            if (known.since >= 0)
+                result = viewer.updateFromChange(
+                    editor.textRange(known.samePrefix, editor.textLength() - known.sameSuffix),
+                    folder, known);
+            if (result == HtmlViewer::Update::NeedsText)
+                result = viewer.updateFromString(editor.text(), folder, known)
+                             ? HtmlViewer::Update::Shown
+                             : HtmlViewer::Update::TooLarge;
+            const bool shown = result == HtmlViewer::Update::Shown;
+            if (shown)
                 slot.awaitingShow = true;
-                showTooLarge(false);
-            } else {
-                showTooLarge(true);
-            }
+            showTooLarge(!shown);
         } catch (...) {
             failed = true;
         }
