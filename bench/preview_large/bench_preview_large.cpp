@@ -6,7 +6,11 @@
 // the CPU time of all of them, and the peak memory of the main process and of
 // the helpers (the greatest sum of their resident sets).
 //
-//   bench_preview_large [MiB ...] [--bare-only | --program-only]
+//   bench_preview_large [MiB ...] [--bare-only | --program-only] [--editor-too]
+// --editor-too adds the program without its preview engine ("no engine"):
+// what the editor holds in the main process beside the engine.
+//   bench_preview_large --write-page MiB file   (only writes the page)
+//   bench_preview_large --child bare|program|editor file   (one side, as the bench runs it)
 // Needs a display (run under xvfb-run). Defaults: 1, 5 and 20 MiB.
 // It also types into the page once the program's preview is quiet and
 // prints how long each keystroke took to reach the preview; beside it, how
@@ -216,7 +220,9 @@ void typeWhenTold(Program &program, Settings &settings, QWebEngineView **view) {
     notifier->start(100);
 }
 
-int programChild(int argc, char **argv, const QString &page) {
+// `withPreview` false: the preview's engine is never loaded, which leaves
+// what the editor and the rest of the program cost.
+int programChild(int argc, char **argv, const QString &page, bool withPreview) {
     QApplication app(argc, argv);
     QTemporaryDir programDir;
     bench::QuietInteraction ui;
@@ -230,7 +236,8 @@ int programChild(int argc, char **argv, const QString &page) {
     window.resize(1000, 750);
     window.show();
     window.runFirstShow();
-    ViewerEngine::instance().loadOnDemand(QStringLiteral(QUILMEAD_PROGRAM_DIR));
+    if (withPreview)
+        ViewerEngine::instance().loadOnDemand(QStringLiteral(QUILMEAD_PROGRAM_DIR));
     static QWebEngineView *view = nullptr;
     const qint64 opened = epochMs();
     QTimer::singleShot(0, &window, [&] {
@@ -444,13 +451,24 @@ int main(int argc, char **argv) {
         const QString page = QString::fromLocal8Bit(argv[3]);
         if (std::strcmp(argv[2], "bare") == 0)
             return bareChild(argc, argv, page);
-        return programChild(argc, argv, page);
+        return programChild(argc, argv, page, std::strcmp(argv[2], "editor") != 0);
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--write-page") == 0) {
+        // The page alone, to look at a run under a profiler.
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        return file.open(QIODevice::WriteOnly) &&
+                       file.write(bench::makeRealisticPage(qint64(std::atoi(argv[2])) * 1024 *
+                                                           1024)) > 0
+                   ? 0
+                   : 1;
     }
     std::vector<int> sizes;
-    bool bare = true, program = true;
+    bool bare = true, program = true, editorOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--bare-only") == 0)
             program = false;
+        else if (std::strcmp(argv[i], "--editor-too") == 0)
+            editorOnly = true;
         else if (std::strcmp(argv[i], "--program-only") == 0)
             bare = false;
         else if (std::atoi(argv[i]) > 0)
@@ -481,6 +499,8 @@ int main(int argc, char **argv) {
             const Result r = runChild(argv[0], "program", page, true);
             print("Quilmead", r);
         }
+        if (editorOnly)
+            print("no engine", runChild(argv[0], "editor", page, false));
         std::fflush(stdout);
     }
     return 0;
