@@ -77,6 +77,9 @@ struct HtmlViewer::Private : ViewerEvents {
     int fallbackPosition = -1;
     qsizetype autoRenderLimit = -1;
     QLabel *deadNotice = nullptr;
+    // Where texts given with a version can be read again; with one, shown
+    // keeps no copy of them.
+    HtmlViewer::TextSource source;
 
     bool images = true;
     QString fontName = QStringLiteral("Times New Roman");
@@ -99,7 +102,25 @@ struct HtmlViewer::Private : ViewerEvents {
         return shown;
     }
 
-    void analyse(const QString &html) {
+    // Whether the text of `version` can be read from the source again.
+    bool sourceHolds(qint64 version) const {
+        return source.text && version >= 0 && source.version() == version;
+    }
+
+    // The text on show, or the source's text now when the text on show is
+    // not held; `version` receives which it is.
+    QString currentText(qint64 *version) {
+        PageSegments &held = segments();
+        if (held.holdsText() || !source.text) {
+            *version = shownVersion;
+            return held.text();
+        }
+        *version = source.version();
+        return source.text(0, source.length());
+    }
+
+    // `drop`: keep only the analysis, not the text.
+    void analyse(const QString &html, bool drop) {
         if (analysis.valid())
             analysis.wait();
         // Small texts are quick to analyse; a large one (about half a second
@@ -109,22 +130,33 @@ struct HtmlViewer::Private : ViewerEvents {
         if (html.size() < onThreadFrom) {
             analysis = std::future<PageSegments>();
             shown.reset(html);
+            if (drop)
+                shown.dropText();
             return;
         }
         shown.clear();
-        analysis = std::async(std::launch::async, [html] {
+        // The thread lets go of its copy as soon as it is done with it.
+        analysis = std::async(std::launch::async, [text = html, drop]() mutable {
             PageSegments segments;
-            segments.reset(html);
+            segments.reset(text);
+            text = QString();
+            if (drop)
+                segments.dropText();
             return segments;
         });
     }
 
-    // Renders `html` whole; `analysed`: shown already holds its analysis.
-    void showText(const QString &html, const QUrl &base, bool analysed = false) {
+    // Renders `html` whole, the caller's `version` of the text (-1: none);
+    // `analysed`: shown already holds its analysis.
+    void showText(const QString &html, const QUrl &base, bool analysed = false,
+                  qint64 version = -1) {
+        const bool drop = sourceHolds(version);
         if (!analysed)
-            analyse(html);
+            analyse(html, drop);
+        else if (drop && !analysis.valid()) // an analysis under way decided already
+            shown.dropText();
         shownValid = true;
-        shownVersion = -1;
+        shownVersion = version;
         shownBase = base;
         revive();
         pendingPosition = -1;
@@ -177,11 +209,11 @@ struct HtmlViewer::Private : ViewerEvents {
     // Shows `html`, changing only what differs from the text on show when
     // it can; false when the text would need a full render over the limit.
     bool updateText(const QString &html, const QUrl &base, const HtmlViewer::KnownChange &known) {
-        if (!backend || !shownValid || base != shownBase || busy) {
+        // A text on show that is not held cannot be compared with.
+        if (!backend || !shownValid || base != shownBase || busy || !segments().holdsText()) {
             if (tooLarge(html))
                 return false;
-            keepingPosition([&] { showText(html, base); });
-            shownVersion = known.version;
+            keepingPosition([&] { showText(html, base, false, known.version); });
             return true;
         }
         PageSegments &shownSegments = segments();
@@ -201,14 +233,24 @@ struct HtmlViewer::Private : ViewerEvents {
             known.since != shownVersion)
             return HtmlViewer::Update::NeedsText;
         PageSegments &shownSegments = segments();
-        const qsizetype oldLength = shownSegments.text().size();
+        const qsizetype oldLength = shownSegments.length();
         const qsizetype removed = oldLength - known.samePrefix - known.sameSuffix;
         if (known.samePrefix < 0 || known.sameSuffix < 0 || removed < 0 ||
             changed.size() - removed != known.delta || oldLength + known.delta <= 0)
             return HtmlViewer::Update::NeedsText;
-        return show(shownSegments.replace(known.samePrefix, int(removed), changed), base, known)
-                   ? HtmlViewer::Update::Shown
-                   : HtmlViewer::Update::TooLarge;
+        std::optional<PageSegments::Patch> patch;
+        if (shownSegments.holdsText()) {
+            patch = shownSegments.replace(known.samePrefix, int(removed), changed);
+        } else {
+            // The text is read from the source, only as far as the change
+            // reaches; that is the new text only while it is its version.
+            if (!source.text || source.version() != known.version)
+                return HtmlViewer::Update::NeedsText;
+            patch = shownSegments.replaceFrom(known.samePrefix, int(removed), int(changed.size()),
+                                              source.text);
+        }
+        return show(patch, base, known) ? HtmlViewer::Update::Shown
+                                        : HtmlViewer::Update::TooLarge;
     }
 
     // Shows the text the segments now hold: through `patch`, or else whole
@@ -217,16 +259,19 @@ struct HtmlViewer::Private : ViewerEvents {
     bool show(const std::optional<PageSegments::Patch> &patch, const QUrl &base,
               const HtmlViewer::KnownChange &known) {
         if (!patch) {
-            const QString html = shown.text();
+            // Held, the text is analysed already; else it is read whole.
+            const bool held = shown.holdsText();
+            const QString html = held ? shown.text() : source.text(0, source.length());
             if (tooLarge(html)) {
                 forgetShown();
                 return false;
             }
-            keepingPosition([&] { showText(html, base, true); });
-            shownVersion = known.version;
+            keepingPosition([&] { showText(html, base, held, known.version); });
             return true;
         }
         shownVersion = known.version;
+        if (sourceHolds(shownVersion) && shown.holdsText())
+            shown.dropText();
         busy = true;
         patching = true;
         if (patch->isEmpty()) {
@@ -265,10 +310,11 @@ struct HtmlViewer::Private : ViewerEvents {
         }
         // The document on show was not the one the patch was made for: show
         // the text whole, where the reader was.
-        const QString text = segments().text();
+        qint64 version = -1;
+        const QString text = currentText(&version);
         fallbackPosition = backend->scrollY();
         busy = false;
-        showText(text, shownBase);
+        showText(text, shownBase, false, version);
         backend->setScrollY(fallbackPosition);
         fallbackPosition = -1;
     }
@@ -401,7 +447,8 @@ void HtmlViewer::attachBackend(std::unique_ptr<ViewerBackend> backend) {
     const int position = d->pendingPosition;
     switch (d->pending) {
     case Private::Pending::Text:
-        d->showText(d->pendingHtml, d->pendingBase, true); // analysed when it was asked for
+        // analysed when it was asked for
+        d->showText(d->pendingHtml, d->pendingBase, true, d->shownVersion);
         break;
     case Private::Pending::Url:
         d->showUrl(d->pendingUrl);
@@ -461,6 +508,10 @@ bool HtmlViewer::updateFromString(const QString &html, const QString &baseDir,
 HtmlViewer::Update HtmlViewer::updateFromChange(const QString &changed, const QString &baseDir,
                                                 const KnownChange &known) {
     return d->updateChange(changed, folderUrl(baseDir), known);
+}
+
+void HtmlViewer::setTextSource(TextSource source) {
+    d->source = std::move(source);
 }
 
 qint64 HtmlViewer::textVersion() const {
@@ -612,7 +663,9 @@ void HtmlViewer::setViewImages(bool on) {
     d->backend->setImagesEnabled(on, !fromText);
     if (fromText) {
         const int y = d->backend->scrollY();
-        d->showText(d->segments().text(), d->shownBase, true);
+        qint64 version = -1;
+        const QString text = d->currentText(&version);
+        d->showText(text, d->shownBase, d->segments().holdsText(), version);
         d->backend->setScrollY(y);
     }
 }

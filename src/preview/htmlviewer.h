@@ -89,6 +89,17 @@ public:
     enum class Update { Shown, TooLarge, NeedsText };
     Update updateFromChange(const QString &changed, const QString &baseDir,
                             const KnownTextChange &known);
+    // Where the viewer can read again a text it was given with a version
+    // (by updateFromString or updateFromChange): the version of the text
+    // now, its length, and its characters [from, to). With a source the
+    // viewer keeps no copy of such a text: an edit reads only the pieces of
+    // the new text that it touched.
+    struct TextSource {
+        std::function<qint64()> version;
+        std::function<int()> length;
+        std::function<QString(int from, int to)> text;
+    };
+    void setTextSource(TextSource source);
     // The version given with the text on show by updateFromString or
     // updateFromChange; -1 when
     // the viewer shows anything else.

@@ -273,9 +273,12 @@ QString nodeName(const Token &t) {
 
 void PageSegments::clear() {
     m_text.clear();
+    m_length = 0;
     m_patchable = false;
     m_segments.clear();
     m_tail.clear();
+    m_head.clear();
+    m_afterBody.clear();
     m_bodyStart = m_bodyEnd = 0;
 }
 
@@ -289,6 +292,7 @@ int PageSegments::nodeCount() const {
 void PageSegments::reset(const QString &html) {
     clear();
     m_text = html;
+    m_length = int(html.size());
     // The head: only what the parser keeps there, and an explicit BODY tag.
     const int n = int(html.size());
     int i = 0;
@@ -339,8 +343,10 @@ void PageSegments::reset(const QString &html) {
         return;
     m_segments = std::move(scanned.segments);
     m_bodyEnd = scanned.bodyEnd;
+    m_head = html.left(m_bodyStart);
+    m_afterBody = html.mid(m_bodyEnd);
     for (size_t k = 0; k < m_segments.size(); ++k)
-        countNodes(m_segments[k], k + 1 == m_segments.size());
+        finishSegment(m_segments[k], k + 1 == m_segments.size(), html, 0);
     m_patchable = true;
 }
 
@@ -471,37 +477,29 @@ bool PageSegments::scan(const QString &html, int from, bool leading, int stopAt,
 }
 
 // A block is its first node (the text before the first block has none of
-// its own) and the text after it, up to the next block.
-void PageSegments::countNodes(Segment &segment, bool last) const {
+// its own) and the text after it, up to the next block. Also finds the
+// content of the element the block starts with, between its start and end
+// tags, for edits inside it; `text` holds the block, its first character
+// being the text's character `base`.
+void PageSegments::finishSegment(Segment &segment, bool last, const QString &text,
+                                 int base) const {
     const bool leading = segment.firstName.isEmpty();
     const int textFrom = leading || segment.textFrom < 0 ? segment.start : segment.textFrom;
     const bool hasText = textFrom < segment.end || (last && !m_tail.isEmpty());
     segment.nodes = (leading ? 0 : 1) + (hasText ? 1 : 0);
-}
-
-// The content of the element a block starts with, between its start and
-// end tags, as offsets into text(); false when it has none to patch.
-bool PageSegments::contentRange(const Segment &segment, int *from, int *to) const {
+    segment.contentFrom = segment.contentTo = -1;
     if (!contentParents().contains(segment.firstName) || segment.textFrom < 0)
-        return false;
-    const Token start = readToken(m_text, segment.start);
-    const int close = int(m_text.lastIndexOf(QLatin1Char('<'), segment.textFrom - 1));
+        return;
+    const Token start = readToken(text, segment.start - base);
+    const int close = int(text.lastIndexOf(QLatin1Char('<'), segment.textFrom - base - 1));
     if (start.kind != Token::Start || close < start.end)
-        return false;
-    const Token end = readToken(m_text, close);
-    if (end.kind != Token::End || end.end != segment.textFrom ||
+        return;
+    const Token end = readToken(text, close);
+    if (end.kind != Token::End || end.end != segment.textFrom - base ||
         end.name.toUpper() != segment.firstName)
-        return false;
-    *from = start.end;
-    *to = close;
-    return true;
-}
-
-QString PageSegments::segmentHtml(const Segment &segment, bool last) const {
-    QString html = m_text.mid(segment.start, segment.end - segment.start);
-    if (last)
-        html += m_tail;
-    return html;
+        return;
+    segment.contentFrom = start.end + base;
+    segment.contentTo = close + base;
 }
 
 std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int samePrefix,
@@ -553,7 +551,10 @@ std::optional<PageSegments::Patch> PageSegments::update(const QString &html, int
         suffix = sameEnd(shorter - knownStart);
         prefix = sameStart(shorter - suffix);
     }
-    return patchChange(prefix, oldLen - suffix, newLen - suffix, [&] { m_text = html; });
+    return patchChange(prefix, oldLen - suffix, newLen - suffix, [&] {
+        m_text = html;
+        m_length = newLen;
+    });
 }
 
 std::optional<PageSegments::Patch> PageSegments::replace(int from, int removed,
@@ -561,7 +562,10 @@ std::optional<PageSegments::Patch> PageSegments::replace(int from, int removed,
     const int oldLen = int(m_text.size());
     from = std::clamp(from, 0, oldLen);
     removed = std::clamp(removed, 0, oldLen - from);
-    auto edit = [&] { m_text.replace(from, removed, inserted); };
+    auto edit = [&] {
+        m_text.replace(from, removed, inserted);
+        m_length = int(m_text.size());
+    };
     if (!m_patchable) {
         edit();
         resetToText();
@@ -600,17 +604,75 @@ std::optional<PageSegments::Patch> PageSegments::replace(int from, int removed,
     return patchChange(from + head, from + removed - tail, from + added - tail, edit);
 }
 
+std::optional<PageSegments::Patch> PageSegments::replaceFrom(int from, int removed, int inserted,
+                                                             const TextWindow &window) {
+    const int oldLen = m_length;
+    from = std::clamp(from, 0, oldLen);
+    removed = std::clamp(removed, 0, oldLen - from);
+    inserted = std::max(0, inserted);
+    const int newLen = oldLen - removed + inserted;
+    auto forget = [&] {
+        clear();
+        m_length = newLen;
+    };
+    if (!m_patchable || !m_text.isEmpty() || oldLen == 0) {
+        forget(); // nothing to patch, or the text is held: replace() then
+        return std::nullopt;
+    }
+    if (removed == 0 && inserted == 0) {
+        Patch none;
+        none.totalNodes = nodeCount();
+        return none;
+    }
+    // A span wider than the change may reach over the head or what follows
+    // the body; those are kept, so that the span can be narrowed to the
+    // body when they are as they were.
+    int oldEnd = from + removed;
+    int newEnd = from + inserted;
+    const bool sameLength = removed == inserted;
+    if ((sameLength && oldEnd <= m_bodyStart && window(0, m_bodyStart) == m_head) ||
+        (sameLength && from >= m_bodyEnd && window(m_bodyEnd, newLen) == m_afterBody)) {
+        Patch none; // changed back to what it was
+        none.totalNodes = nodeCount();
+        return none;
+    }
+    if (from < m_bodyStart && oldEnd >= m_bodyStart && newEnd >= m_bodyStart &&
+        window(from, m_bodyStart) == QStringView(m_head).mid(from))
+        from = m_bodyStart;
+    const int after = int(m_afterBody.size());
+    if (oldEnd > m_bodyEnd && m_bodyEnd >= from && newLen - after >= from &&
+        window(newLen - after, newLen) == m_afterBody) {
+        oldEnd = m_bodyEnd;
+        newEnd = newLen - after;
+    }
+    return patchChange(from, oldEnd, newEnd, forget, &window);
+}
+
+void PageSegments::dropText() {
+    m_text = QString();
+}
+
 // Turns the text on show into the new one with `edit` and works out the
 // patch for the change of its characters [prefix, oldChangeEnd), which are
 // [prefix, newChangeEnd) in the new text.
 std::optional<PageSegments::Patch>
 PageSegments::patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
-                          const std::function<void()> &edit) {
+                          const std::function<void()> &edit, const TextWindow *window) {
     const int shift = newChangeEnd - oldChangeEnd;
-    if (prefix < m_bodyStart || oldChangeEnd > m_bodyEnd) {
-        edit();
-        resetToText();
+    // Without a window the text is held: edited, and analysed anew when the
+    // change cannot be patched. With one, the caller analyses anew.
+    auto fail = [&] {
+        if (window) {
+            edit();
+        } else {
+            resetToText();
+        }
         return std::nullopt;
+    };
+    if (prefix < m_bodyStart || oldChangeEnd > m_bodyEnd) {
+        if (!window)
+            edit();
+        return fail();
     }
     // The first block touched: the one holding the character before the
     // change (text typed at a block's start belongs to the block before).
@@ -623,18 +685,51 @@ PageSegments::patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
     int stopFrom = first + 1;
     while (stopFrom < int(m_segments.size()) && m_segments[size_t(stopFrom)].start < oldChangeEnd)
         ++stopFrom;
-    // The content of the first block's element, read before the text changes.
-    int contentFrom = 0, contentTo = 0;
-    const bool hasContent = contentRange(m_segments[size_t(first)], &contentFrom, &contentTo);
-    edit();
-    const QString &html = m_text;
-    Scan scanned;
     const Segment &from = m_segments[size_t(first)];
-    if (!scan(html, from.start, first == 0, newChangeEnd, &m_segments, stopFrom, shift, scanned) ||
-        (!scanned.reachedStop && scanned.bodyEnd != m_bodyEnd + shift)) {
-        resetToText();
-        return std::nullopt;
+    const int newLen = m_length + shift;
+
+    // The new text from the first block touched on: the whole text when it
+    // is held, else pieces of it, larger each time, until the blocks read
+    // meet those after the change or the end of the body.
+    QString piece;
+    int base = 0;
+    Scan scanned;
+    if (!window) {
+        edit();
+        piece = m_text;
+        if (!scan(piece, from.start, first == 0, newChangeEnd, &m_segments, stopFrom, shift,
+                  scanned))
+            return fail();
+    } else {
+        base = from.start;
+        for (int reach = newChangeEnd - base + 4096;;
+             reach = int(std::min<qint64>(qint64(reach) * 4, newLen))) {
+            const int end = std::min(newLen, base + reach);
+            piece = (*window)(base, end);
+            if (piece.size() != end - base)
+                return fail();
+            scanned = Scan();
+            const bool ok = scan(piece, 0, first == 0, newChangeEnd - base, &m_segments, stopFrom,
+                                 shift - base, scanned);
+            const bool cut =
+                end < newLen && (!ok || (!scanned.reachedStop && scanned.bodyEnd == end - base));
+            if (cut)
+                continue;
+            if (!ok)
+                return fail();
+            break;
+        }
+        for (Segment &segment : scanned.segments) {
+            segment.start += base;
+            segment.end += base;
+            if (segment.textFrom >= 0)
+                segment.textFrom += base;
+        }
+        scanned.bodyEnd += base;
     }
+    if (!scanned.reachedStop && scanned.bodyEnd != m_bodyEnd + shift)
+        return fail();
+    m_length = newLen;
     const int last = scanned.reachedStop ? scanned.stopIndex : int(m_segments.size());
     const bool reachesEnd = last == int(m_segments.size());
 
@@ -642,13 +737,15 @@ PageSegments::patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
     for (int k = 0; k < first; ++k)
         patch.firstNode += m_segments[size_t(k)].nodes;
     patch.totalNodes = nodeCount();
+    for (size_t k = 0; k < scanned.segments.size(); ++k)
+        finishSegment(scanned.segments[k], reachesEnd && k + 1 == scanned.segments.size(), piece,
+                      base);
     // An edit inside one element's content: only that content changes.
     if (last == first + 1 && scanned.segments.size() == 1 &&
-        scanned.segments.front().textFrom == from.textFrom + shift && hasContent &&
-        prefix >= contentFrom && oldChangeEnd <= contentTo) {
+        scanned.segments.front().textFrom == from.textFrom + shift && from.contentFrom >= 0 &&
+        prefix >= from.contentFrom && oldChangeEnd <= from.contentTo) {
         patch.insideName = from.firstName;
-        patch.html = html.mid(contentFrom, contentTo + shift - contentFrom);
-        countNodes(scanned.segments.front(), reachesEnd);
+        patch.html = piece.mid(from.contentFrom - base, from.contentTo + shift - from.contentFrom);
         replaceSegments(first, last, scanned.segments, shift);
         return patch;
     }
@@ -660,13 +757,10 @@ PageSegments::patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
         if (s.nodes == (s.firstName.isEmpty() ? 1 : 2))
             patch.removedNames << QStringLiteral("#text");
     }
-
-    for (size_t k = 0; k < scanned.segments.size(); ++k)
-        countNodes(scanned.segments[k], reachesEnd && k + 1 == scanned.segments.size());
     for (const Segment &s : scanned.segments)
         patch.newNodes += s.nodes;
-    patch.html = html.mid(scanned.segments.front().start,
-                          scanned.segments.back().end - scanned.segments.front().start);
+    patch.html = piece.mid(scanned.segments.front().start - base,
+                           scanned.segments.back().end - scanned.segments.front().start);
     if (reachesEnd)
         patch.html += m_tail;
     replaceSegments(first, last, scanned.segments, shift);
@@ -688,6 +782,10 @@ void PageSegments::replaceSegments(int first, int last, const std::vector<Segmen
         m_segments[k].end += shift;
         if (m_segments[k].textFrom >= 0)
             m_segments[k].textFrom += shift;
+        if (m_segments[k].contentFrom >= 0) {
+            m_segments[k].contentFrom += shift;
+            m_segments[k].contentTo += shift;
+        }
     }
     m_segments.erase(m_segments.begin() + first, m_segments.begin() + last);
     m_segments.insert(m_segments.begin() + first, fresh.begin(), fresh.end());

@@ -73,6 +73,22 @@ public:
     // in place, without a second copy of a large text.
     std::optional<Patch> replace(int from, int removed, const QString &inserted);
 
+    // Forgets the text itself but keeps its analysis, for a caller that can
+    // give pieces of the text again (replaceFrom()). text() is empty then.
+    void dropText();
+    bool holdsText() const { return m_length == 0 || !m_text.isEmpty(); }
+    // The length of the text analysed last, also when it is not held.
+    int length() const { return m_length; }
+    // Gives the characters [from, to) of the new text.
+    using TextWindow = std::function<QString(int from, int to)>;
+    // Like replace(), when the text is not held: the characters
+    // [from, from + removed) became `inserted` many, which with the rest of
+    // the new text `window` gives, a piece at a time, only as far as the
+    // change reaches. When there is no patch the analysis is forgotten and
+    // the caller analyses the new text with reset().
+    std::optional<Patch> replaceFrom(int from, int removed, int inserted,
+                                     const TextWindow &window);
+
     // The blocks as [start, end) offsets into text(), for tests.
     std::vector<std::pair<int, int>> ranges() const;
 
@@ -82,6 +98,10 @@ private:
         int end = 0;
         int nodes = 0;
         int textFrom = -1; // where the text after its first node starts
+        // The content of its first element, between its tags, when an edit
+        // there can be patched inside the element (-1: it cannot).
+        int contentFrom = -1;
+        int contentTo = -1;
         QString firstName; // node name of its first node
     };
     // Reads blocks from `from` (`leading`: the start of the body) until the
@@ -98,17 +118,19 @@ private:
               const std::vector<Segment> *stops, int firstStop, int shift, Scan &out) const;
     bool analyseTail(const QString &html, int bodyEnd);
     std::optional<Patch> patchChange(int prefix, int oldChangeEnd, int newChangeEnd,
-                                     const std::function<void()> &edit);
+                                     const std::function<void()> &edit,
+                                     const TextWindow *window = nullptr);
     void resetToText();
-    void countNodes(Segment &segment, bool last) const;
-    bool contentRange(const Segment &segment, int *from, int *to) const;
+    void finishSegment(Segment &segment, bool last, const QString &text, int base) const;
     void replaceSegments(int first, int last, const std::vector<Segment> &fresh, int shift);
-    QString segmentHtml(const Segment &segment, bool last) const;
 
     QString m_text;
+    int m_length = 0;
     bool m_patchable = false;
     int m_bodyStart = 0; // just after the BODY tag
     int m_bodyEnd = 0;   // the end tag of the body, or the end of the text
     QString m_tail;      // white space after the body, which goes into it
+    QString m_head;      // the text before the body, its BODY tag included
+    QString m_afterBody; // the text from the body's end tag on
     std::vector<Segment> m_segments;
 };

@@ -131,27 +131,37 @@ private slots:
     // The spans of each edit may come from the caller (exact, or wider as
     // when several keystrokes make one update); spans told for another text
     // than the one on show are not used. Told as a change, the viewer gets
-    // only the text between the spans and edits its own copy.
+    // only the text between the spans and edits its own copy; given a
+    // source of the text, it keeps no copy and reads from the source only
+    // what the change touched.
     void aSeriesOfEditsEqualsWhole_data() {
         QTest::addColumn<int>("told");     // -1: none; else how much wider than the edit
         QTest::addColumn<bool>("stale");   // told for an earlier version
         QTest::addColumn<bool>("byChange"); // updateFromChange with the changed text
-        QTest::newRow("compared") << -1 << false << false;
-        QTest::newRow("told exactly") << 0 << false << false;
-        QTest::newRow("told wider") << 9 << false << false;
-        QTest::newRow("told for another text") << 0 << true << false;
-        QTest::newRow("a change told exactly") << 0 << false << true;
-        QTest::newRow("a change told wider") << 9 << false << true;
-        QTest::newRow("a change told for another text") << 0 << true << true;
+        QTest::addColumn<bool>("sourced");  // the viewer reads the text from a source
+        QTest::newRow("compared") << -1 << false << false << false;
+        QTest::newRow("told exactly") << 0 << false << false << false;
+        QTest::newRow("told wider") << 9 << false << false << false;
+        QTest::newRow("told for another text") << 0 << true << false << false;
+        QTest::newRow("a change told exactly") << 0 << false << true << false;
+        QTest::newRow("a change told wider") << 9 << false << true << false;
+        QTest::newRow("a change told for another text") << 0 << true << true << false;
+        QTest::newRow("a change read from a source") << 0 << false << true << true;
+        QTest::newRow("a wider change read from a source") << 9 << false << true << true;
     }
     void aSeriesOfEditsEqualsWhole() {
         QFETCH(int, told);
         QFETCH(bool, stale);
         QFETCH(bool, byChange);
+        QFETCH(bool, sourced);
         const QString dir = folder.path();
         QString text = head +
                        QStringLiteral("<DIV ALIGN=\"center\"><P>In a division</P></DIV>\r\n") +
                        body + foot;
+        qint64 version = 0;
+        if (sourced)
+            viewer->setTextSource({[&] { return version; }, [&] { return int(text.size()); },
+                                   [&](int from, int to) { return text.mid(from, to - from); }});
         QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
         if (byChange) { // the text on show gets version 0
             QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, {0})); }));
@@ -167,7 +177,6 @@ private slots:
                                                    {"Lastly", "L"},
                                                    {"<LI>x", "<LI>xx"},
                                                    {"In a", "<I>In</I> a"}};
-        qint64 version = 0;
         for (const auto &[from, to] : edits) {
             const int at = int(text.indexOf(from));
             const int after = int(text.size()) - at - int(from.size());
@@ -201,6 +210,7 @@ private slots:
             }
             QCOMPARE(viewer->textVersion(), known.version);
         }
+        viewer->setTextSource({}); // it reads the locals above
         QCOMPARE(js("document.quilmeadProbe === 1 ? 'same' : 'new'"), QStringLiteral("same"));
         const QString whole = QStringLiteral("document.documentElement.outerHTML");
         const QString shown = js(whole);

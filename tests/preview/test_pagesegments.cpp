@@ -219,6 +219,95 @@ private slots:
         }
     }
 
+    // Without the text held, the analysis reads only pieces of the new text
+    // from the block the edit starts in, as far as the edit reaches, and
+    // gives the patch it gives holding the text.
+    void editsFromPieces_data() { edits_data(); }
+    void editsFromPieces() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const int shorter = int(qMin(before.size(), after.size()));
+        int same = 0;
+        while (same < shorter && before.at(same) == after.at(same))
+            ++same;
+        int sameEnd = 0;
+        while (sameEnd < shorter - same &&
+               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
+            ++sameEnd;
+        // Spans wider than the change too, also over the head or the end of
+        // the body, as when the editor merges changes.
+        for (int wider : {0, 1, 7, 40}) {
+            const int from = qMax(0, same - wider);
+            const int keptEnd = qMax(0, sameEnd - wider);
+            PageSegments pieces, held;
+            pieces.reset(before);
+            pieces.dropText();
+            QVERIFY(!pieces.holdsText());
+            held.reset(before);
+            const auto patch = pieces.replaceFrom(
+                from, int(before.size()) - from - keptEnd, int(after.size()) - from - keptEnd,
+                [&](int a, int b) { return after.mid(a, b - a); });
+            const auto expected = held.update(after, from, keptEnd);
+            QCOMPARE(pieces.length(), int(after.size()));
+            QCOMPARE(patch.has_value(), expected.has_value());
+            if (!patch) {
+                QVERIFY(!pieces.patchable()); // analysed anew by the caller
+                continue;
+            }
+            QCOMPARE(pieces.ranges(), held.ranges());
+            QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, held.nodeCount());
+            if (wider > 0)
+                continue; // the held text narrows the span to the change
+            QCOMPARE(patch->firstNode, expected->firstNode);
+            QCOMPARE(patch->removeNodes, expected->removeNodes);
+            QCOMPARE(patch->removedNames, expected->removedNames);
+            QCOMPARE(patch->newNodes, expected->newNodes);
+            QCOMPARE(patch->html, expected->html);
+            QCOMPARE(patch->insideName, expected->insideName);
+        }
+    }
+
+    // Typing without the text held, each key read as a piece, always leaves
+    // the analysis of the whole text, also when a key needs a larger piece
+    // (an open comment reaching far) or cannot be patched.
+    void typingFromPieces() {
+        QString many;
+        for (int i = 0; i < 300; ++i)
+            many += QStringLiteral("<P>Paragraph %1 of many</P>\r\n").arg(i);
+        QString text = page(many);
+        PageSegments s;
+        s.reset(text);
+        s.dropText();
+        const QList<QPair<QString, QString>> edits{
+            {"Paragraph 10 ", "Paragraph 10x "},
+            {"<P>Paragraph 20 ", "<!-- <P>Paragraph 20 "}, // a comment left open
+            {"Paragraph 250 of many</P>", "Paragraph 250 of many</P> -->"},
+            {"of many</P>\r\n</BODY>", "of many</P>\r\n<HR></BODY>"},
+            {"Paragraph 2 ", "Paragraph 2<B>b</B> "}};
+        for (const auto &[from, to] : edits) {
+            const int at = int(text.indexOf(from));
+            QVERIFY(at >= 0);
+            text.replace(at, from.size(), to);
+            qsizetype read = 0;
+            if (!s.patchable() || !s.replaceFrom(at, int(from.size()), int(to.size()),
+                                                 [&](int a, int b) {
+                                                     read += b - a;
+                                                     return text.mid(a, b - a);
+                                                 })) {
+                s.reset(text);
+                s.dropText();
+            } else {
+                QVERIFY2(read < text.size() / 2, qPrintable(QString::number(read)));
+            }
+            PageSegments fresh;
+            fresh.reset(text);
+            QCOMPARE(s.length(), int(text.size()));
+            QCOMPARE(s.patchable(), fresh.patchable());
+            QCOMPARE(s.ranges(), fresh.ranges());
+            QCOMPARE(s.nodeCount(), fresh.nodeCount());
+        }
+    }
+
     // Replacements out of range are brought into it rather than trusted.
     void replacementsOutOfRange() {
         PageSegments s;

@@ -626,6 +626,43 @@ private slots:
         QCOMPARE(f.split().isPatchable(), withBody);
     }
 
+    // Edits anywhere in the page reach the preview from the editor's record
+    // of what changed: those in the body are patched into the document on
+    // show, and the page shown always equals the editor's text rendered
+    // whole, also after an edit in the head and an undo.
+    void editsEqualAWholeRenderOfTheEditorText() {
+        Fixture f;
+        f.settings.autoUpdate = true;
+        QByteArray page = "<HTML><HEAD><TITLE>T</TITLE></HEAD><BODY>\r\n<P id=a>Alpha</P>\r\n";
+        for (int i = 0; i < 40; ++i)
+            page += "<P>Filler paragraph \xC3\xA9\xF0\x9F\x98\x80.</P>\r\n";
+        page += "<P id=z>Omega</P>\r\n</BODY></HTML>\r\n";
+        f.open("typed.htm", page);
+        QVERIFY(f.refreshed(f.split(), [&] { f.preview().updateWebView(); }));
+        TLEdit &editor = *f.w.webPage;
+        const QString whole = QStringLiteral("document.documentElement.outerHTML");
+        auto edit = [&](int line, int index, const QString &text) {
+            QVERIFY(f.refreshed(f.split(), [&] { editor.QsciScintilla::insertAt(text, line, index); }));
+        };
+        runScript(f.split(), "document.quilmeadProbe = 1");
+        edit(1, 13, "x");                   // in Alpha
+        edit(42, 13, "<B>b</B>");          // in Omega
+        edit(43, 0, "<P>Added</P>\r\n");  // before the end of the body
+        edit(20, 0, "<HR>");               // between blocks, after characters of two units
+        QCOMPARE(runScript(f.split(), "String(document.quilmeadProbe)").toString(),
+                 QStringLiteral("1"));
+        QVERIFY(f.split().isPatchable());
+        edit(0, 20, "s");                   // the title: rendered whole
+        QCOMPARE(f.split().documentTitle(), QStringLiteral("Ts"));
+        QVERIFY(f.refreshed(f.split(), [&] { editor.undo(); }));
+        QCOMPARE(f.split().documentTitle(), QStringLiteral("T"));
+        edit(1, 14, "y");
+        const QString shown = runScript(f.split(), whole).toString();
+        QVERIFY(shown.contains(QStringLiteral("Alphaxy")));
+        QVERIFY(f.refreshed(f.split(), [&] { f.a.refreshHtml->trigger(); }));
+        QCOMPARE(shown, runScript(f.split(), whole).toString());
+    }
+
     // A page too large to render after every change waits for F5, and the
     // status bar says so.
     void largePageWaitsForF5() {

@@ -61,6 +61,15 @@ PreviewController::PreviewController(Shell &shell, const PreviewWidgets &widgets
     : QObject(parent), m_shell(shell), m_w(widgets), m_a(actions) {
     m_slots[0].viewer = m_w.htmlSplit;
     m_slots[1].viewer = m_w.htmlFull;
+    // Both previews show the editor's text, so they need no copy of it: they
+    // read again from the editor what an edit touched.
+    const TLEdit *editor = m_w.webPage;
+    const HtmlViewer::TextSource source{
+        [editor] { return qint64(editor->changeCount()); },
+        [editor] { return editor->textLength(); },
+        [editor](int from, int to) { return editor->textRange(from, to); }};
+    for (Slot &slot : m_slots)
+        slot.viewer->setTextSource(source);
     reserveComposition();
 
     m_renderTimer.setSingleShot(true);
