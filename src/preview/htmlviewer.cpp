@@ -261,11 +261,12 @@ struct HtmlViewer::Private : ViewerEvents {
         if (!patch) {
             // Held, the text is analysed already; else it is read whole.
             const bool held = shown.holdsText();
-            const QString html = held ? shown.text() : source.text(0, source.length());
-            if (tooLarge(html)) {
-                forgetShown();
+            const int length = held ? int(shown.text().size()) : source.length();
+            if (autoRenderLimit >= 0 && length > autoRenderLimit) {
+                forgetShown(); // without reading a text that is not shown
                 return false;
             }
+            const QString html = held ? shown.text() : source.text(0, length);
             keepingPosition([&] { showText(html, base, held, known.version); });
             return true;
         }

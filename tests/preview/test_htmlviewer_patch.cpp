@@ -268,6 +268,42 @@ private slots:
         QVERIFY(js("document.body.textContent").contains("two2"));
     }
 
+    // The same with the text read from a source: an edit that needs a whole
+    // render over the limit does not read the whole text.
+    void largePagesFromASourceAreNotReadWhole() {
+        const QString dir = folder.path();
+        QString text = head + body + foot;
+        qint64 version = 1;
+        qsizetype read = 0;
+        viewer->setTextSource({[&] { return version; }, [&] { return int(text.size()); },
+                               [&](int from, int to) {
+                                   read += to - from;
+                                   return text.mid(from, to - from);
+                               }});
+        viewer->setAutoRenderLimit(head.size() + body.size());
+        QVERIFY(show([&] { viewer->loadFromString(text, dir); }));
+        QVERIFY(show([&] { QVERIFY(viewer->updateFromString(text, dir, {1})); }));
+        auto change = [&](const QString &from, const QString &to) {
+            const int at = int(text.indexOf(from));
+            text.replace(at, from.size(), to);
+            HtmlViewer::KnownChange known;
+            known.since = version;
+            known.version = ++version;
+            known.samePrefix = at;
+            known.sameSuffix = int(text.size()) - at - int(to.size());
+            known.delta = to.size() - from.size();
+            return viewer->updateFromChange(to, dir, known);
+        };
+        QVERIFY(show([&] { QCOMPARE(change("two", "twoo"), HtmlViewer::Update::Shown); }));
+        QVERIFY(js("document.body.textContent").contains("twoo"));
+        QVERIFY(read < text.size());
+        read = 0;
+        QCOMPARE(change("<TITLE>Patched", "<TITLE>Other"), HtmlViewer::Update::TooLarge);
+        QVERIFY(read < text.size());
+        QCOMPARE(viewer->textVersion(), qint64(-1));
+        viewer->setTextSource({});
+    }
+
     // Texts rendered whole one after another are not kept by the engine
     // (its history would hold each in the program's process).
     void theEngineKeepsNoTextsShownBefore() {
