@@ -332,6 +332,7 @@ struct Tree {
 
 struct Result {
     double paintS = -1, quietS = -1, cpuS = 0, mainMb = 0, helpersMb = 0;
+    double mainAfterTypingMb = 0; // resident, once the keys are shown
     std::vector<double> keysMs;
     std::vector<double> paintedMs; // the bare engine: until the change was painted
     int viewW = 0, viewH = 0;
@@ -410,8 +411,10 @@ Result runChild(const char *exe, const char *mode, const QString &page, bool typ
             if (write(in[1], &go, 1) != 1)
                 break;
         }
-        if (typing && typed)
+        if (typing && typed) {
+            r.mainAfterTypingMb = readRssKb(pid) / 1024.0;
             break;
+        }
     }
     kill(pid, SIGTERM);
     int status = 0;
@@ -441,6 +444,9 @@ void print(const char *who, const Result &r) {
     const bool bare = std::strcmp(who, "bare") == 0;
     keys(r.keysMs, bare ? "a character changed, laid out again" : "keystroke until shown");
     keys(r.paintedMs, "a character changed, painted");
+    if (r.mainAfterTypingMb > 0)
+        std::printf("  %-9s main process after typing: %.0f MB resident\n", "",
+                    r.mainAfterTypingMb);
 }
 
 } // namespace
