@@ -23,6 +23,29 @@ const QString body = QStringLiteral(
     "<UL><LI>x</LI><LI>y</LI></UL><HR><IMG SRC=\"p.png\" ALT=\"a > b\">tail "
     "<TEXTAREA>x <b> y</TEXTAREA>\r\n<P>Last</P>\r\n");
 
+// How many characters two texts share at their start, and then at their end.
+std::pair<int, int> sameEnds(const QString &before, const QString &after) {
+    const int shorter = int(qMin(before.size(), after.size()));
+    int same = 0;
+    while (same < shorter && before.at(same) == after.at(same))
+        ++same;
+    int sameEnd = 0;
+    while (sameEnd < shorter - same &&
+           before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
+        ++sameEnd;
+    return {same, sameEnd};
+}
+
+// A patch in words, so that two can be compared whole.
+QString describe(const PageSegments::Patch &p) {
+    return QStringLiteral("at %1 remove %2 (%3) add %4 [%5] inside %6")
+        .arg(p.firstNode)
+        .arg(p.removeNodes)
+        .arg(p.removedNames.join(QLatin1Char(',')))
+        .arg(p.newNodes)
+        .arg(p.html, p.insideName);
+}
+
 } // namespace
 
 class TestPageSegments : public QObject {
@@ -150,14 +173,7 @@ private slots:
     void editsWithAKnownSpan() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const int shorter = int(qMin(before.size(), after.size()));
-        int same = 0;
-        while (same < shorter && before.at(same) == after.at(same))
-            ++same;
-        int sameEnd = 0;
-        while (sameEnd < shorter - same &&
-               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
-            ++sameEnd;
+        const auto [same, sameEnd] = sameEnds(before, after);
         for (int wider : {0, 1, 7, 40}) {
             PageSegments told, compared;
             told.reset(before);
@@ -186,14 +202,7 @@ private slots:
     void editsByReplacement() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const int shorter = int(qMin(before.size(), after.size()));
-        int same = 0;
-        while (same < shorter && before.at(same) == after.at(same))
-            ++same;
-        int sameEnd = 0;
-        while (sameEnd < shorter - same &&
-               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
-            ++sameEnd;
+        const auto [same, sameEnd] = sameEnds(before, after);
         for (int wider : {0, 1, 7, 40}) {
             const int from = qMax(0, same - wider);
             const int keptEnd = qMax(0, sameEnd - wider);
@@ -210,12 +219,7 @@ private slots:
             QCOMPARE(byReplace.has_value(), byTold.has_value());
             if (!byReplace)
                 continue;
-            QCOMPARE(byReplace->firstNode, byTold->firstNode);
-            QCOMPARE(byReplace->removeNodes, byTold->removeNodes);
-            QCOMPARE(byReplace->removedNames, byTold->removedNames);
-            QCOMPARE(byReplace->newNodes, byTold->newNodes);
-            QCOMPARE(byReplace->html, byTold->html);
-            QCOMPARE(byReplace->insideName, byTold->insideName);
+            QCOMPARE(describe(*byReplace), describe(*byTold));
         }
     }
 
@@ -226,14 +230,7 @@ private slots:
     void editsFromPieces() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const int shorter = int(qMin(before.size(), after.size()));
-        int same = 0;
-        while (same < shorter && before.at(same) == after.at(same))
-            ++same;
-        int sameEnd = 0;
-        while (sameEnd < shorter - same &&
-               before.at(before.size() - 1 - sameEnd) == after.at(after.size() - 1 - sameEnd))
-            ++sameEnd;
+        const auto [same, sameEnd] = sameEnds(before, after);
         // Spans wider than the change too, also over the head or the end of
         // the body, as when the editor merges changes.
         for (int wider : {0, 1, 7, 40}) {
@@ -258,12 +255,7 @@ private slots:
             QCOMPARE(patch->totalNodes - patch->removeNodes + patch->newNodes, held.nodeCount());
             if (wider > 0)
                 continue; // the held text narrows the span to the change
-            QCOMPARE(patch->firstNode, expected->firstNode);
-            QCOMPARE(patch->removeNodes, expected->removeNodes);
-            QCOMPARE(patch->removedNames, expected->removedNames);
-            QCOMPARE(patch->newNodes, expected->newNodes);
-            QCOMPARE(patch->html, expected->html);
-            QCOMPARE(patch->insideName, expected->insideName);
+            QCOMPARE(describe(*patch), describe(*expected));
         }
     }
 
