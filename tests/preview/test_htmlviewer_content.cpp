@@ -286,6 +286,15 @@ private slots:
         viewer->setPosition(250);
         QTRY_COMPARE_WITH_TIMEOUT(js("String(window.scrollY)"), QStringLiteral("250"), 5000);
         QCOMPARE(viewer->position(), 250);
+        // The page scrolling by itself is followed.
+        js("window.scrollTo(0, 400); 'done'");
+        QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), 400, 5000);
+        // A scroll notice the engine sends late, from an earlier frame, does
+        // not move the position the viewer reports away from the page's.
+        auto *view = viewer->findChild<QWebEngineView *>();
+        emit view->page()->scrollPositionChanged(QPointF(0, 0));
+        QTest::qWait(200);
+        QCOMPARE(viewer->position(), 400);
         viewer->setPosition(max + 5000);
         QTRY_COMPARE_WITH_TIMEOUT(viewer->position(), max, 5000);
         viewer->setPosition(-10);

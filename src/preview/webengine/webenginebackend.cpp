@@ -118,8 +118,11 @@ WebEngineBackend::WebEngineBackend(QWidget *parent, ViewerEvents *events,
     refusedLinkTimer_.setSingleShot(true);
     refusedLinkTimer_.setInterval(500);
     connect(&refusedLinkTimer_, &QTimer::timeout, this, &WebEngineBackend::deliverRefusedLink);
-    connect(page_, &QWebEnginePage::scrollPositionChanged, this,
-            [this](const QPointF &pos) { y_ = qRound(pos.y()); });
+    // The position the engine reports with its frames can come late, from a
+    // document that has since been replaced or scrolled by a load; the page
+    // is asked instead, in order with the scripts that scroll it.
+    connect(page_, &QWebEnginePage::scrollPositionChanged, &stateTimer_,
+            qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::contentsSizeChanged, &stateTimer_, qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::titleChanged, &stateTimer_, qOverload<>(&QTimer::start));
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
