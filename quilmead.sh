@@ -47,7 +47,9 @@ case "${1:-}" in
     install_packages
     build
     cd build
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    # -noreset: Xvfb otherwise resets when its last client leaves, and drops
+    # a client that connects during the reset (a test then fails to start).
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
       ctest --output-on-failure --timeout 600 -j"$(nproc)"
     ;;
   *)
