@@ -36,6 +36,20 @@ std::pair<int, int> sameEnds(const QString &before, const QString &after) {
     return {same, sameEnd};
 }
 
+// The spans an editor may report for changing `before` into `after`: the
+// exact difference, and 1, 7 and 40 characters wider at both ends (as when
+// it merges changes), reaching over the head or the end of the body too.
+struct Span {
+    int wider, from, keptEnd;
+};
+QList<Span> spansAround(const QString &before, const QString &after) {
+    const auto [same, sameEnd] = sameEnds(before, after);
+    QList<Span> spans;
+    for (int wider : {0, 1, 7, 40})
+        spans.append({wider, qMax(0, same - wider), qMax(0, sameEnd - wider)});
+    return spans;
+}
+
 // A patch in words, so that two can be compared whole.
 QString describe(const PageSegments::Patch &p) {
     return QStringLiteral("at %1 remove %2 (%3) add %4 [%5] inside %6")
@@ -173,12 +187,11 @@ private slots:
     void editsWithAKnownSpan() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const auto [same, sameEnd] = sameEnds(before, after);
-        for (int wider : {0, 1, 7, 40}) {
+        for (const auto &[wider, from, keptEnd] : spansAround(before, after)) {
             PageSegments told, compared;
             told.reset(before);
             compared.reset(before);
-            const auto byTold = told.update(after, qMax(0, same - wider), qMax(0, sameEnd - wider));
+            const auto byTold = told.update(after, from, keptEnd);
             const auto byCompare = compared.update(after);
             QCOMPARE(byTold.has_value(), byCompare.has_value());
             QCOMPARE(told.text(), after);
@@ -202,10 +215,7 @@ private slots:
     void editsByReplacement() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const auto [same, sameEnd] = sameEnds(before, after);
-        for (int wider : {0, 1, 7, 40}) {
-            const int from = qMax(0, same - wider);
-            const int keptEnd = qMax(0, sameEnd - wider);
+        for (const auto &[wider, from, keptEnd] : spansAround(before, after)) {
             PageSegments replaced, told;
             replaced.reset(before);
             told.reset(before);
@@ -230,12 +240,7 @@ private slots:
     void editsFromPieces() {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const auto [same, sameEnd] = sameEnds(before, after);
-        // Spans wider than the change too, also over the head or the end of
-        // the body, as when the editor merges changes.
-        for (int wider : {0, 1, 7, 40}) {
-            const int from = qMax(0, same - wider);
-            const int keptEnd = qMax(0, sameEnd - wider);
+        for (const auto &[wider, from, keptEnd] : spansAround(before, after)) {
             PageSegments pieces, held;
             pieces.reset(before);
             pieces.dropText();
